@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("zolvane-cli");
+    return 0;
+}
