@@ -16,10 +16,11 @@ const std::vector<std::string>& UnitDesignators();
 // The unit text following the designator in a normalised address, or empty.
 std::string UnitAfterDesignator(std::string_view designator, std::string_view text);
 
-// Four digits to a two-digit delivery point.
+// Four digits to a two-digit delivery point. Precondition: exactly four digits.
 std::string FoldUnitNumber(std::string_view fourDigits);
 
-// A letter's code: A..I 1..9, J 0, K..T 21..30, U..Z 41..46.
+// A letter's code: A..I 1..9, J 0, K..T 21..30, U..Z 41..46. Empty for
+// anything but a capital letter.
 std::string LetterCode(char letter);
 
 // The delivery point of the address's secondary unit, or of its primary
