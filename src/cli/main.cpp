@@ -26,6 +26,26 @@ Usage:
       street address: from its apartment, suite or other unit when it has one,
       otherwise from its house or box number. --primary ignores the unit.
 
+  zolvane-cli barcode [options] LIST
+      Adds a barcode to every record of a mailing list (a tab-, comma- or
+      bar-delimited text file, a mail-merge file with field names, or a dBase
+      table), as the desktop program does: it guesses which fields hold the
+      ZIP code, delivery point, address, OEL and serial number, checks them,
+      and rewrites the list whole (or leaves it untouched if anything fails).
+      Prints a summary of what was added and skipped.
+        --imb | --postnet        the kind of barcode, for this run only
+        --into-list              write the barcodes into the list itself
+        --barcodes-only[=FILE]   write them to FILE instead (default:
+                                 Barcode.txt beside the list)
+        --fields ROLE=N,...      correct the guess: roles address zip5 zip4
+                                 zip9 barcode dp oel serial, 0-based field
+                                 positions, -1 for none
+        --table NAME             the table or sheet of a database or workbook
+  zolvane-cli settings [NAME=VALUE ...]
+      Shows the settings, or changes them with the checks of the desktop
+      program's preferences and intelligent barcode setup, and saves them.
+      For example: zolvane-cli settings barcode-kind=imb mailer-id=123456789
+
   Give - in place of the input to read one input per line from standard input
   and print one line per input line (imb: TRACKING or TRACKING ROUTING;
   postnet: DIGITS; dp: ADDRESS, a tab, ZIP9). A refused input prints an empty
@@ -65,6 +85,8 @@ int main(int argc, char** argv) {
         if (command == "imb") return RunImb(args, context);
         if (command == "postnet") return RunPostnet(args, context);
         if (command == "dp") return RunDp(args, context);
+        if (command == "barcode") return RunBarcode(args, context);
+        if (command == "settings") return RunSettings(args, context);
         throw UsageError{"unknown command '" + command + "'. Try 'zolvane-cli --help'."};
     } catch (const UsageError& e) {
         std::fprintf(stderr, "zolvane-cli: %s\n", e.message.c_str());

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zolvane::io {
@@ -24,6 +25,11 @@ DurableFile::DurableFile(std::filesystem::path destination, std::string temporar
 }
 
 DurableFile::~DurableFile() { Abandon(); }
+
+void DurableFile::KeepPermissionsOf(const std::filesystem::path& original) {
+    struct stat st;
+    if (::stat(original.c_str(), &st) == 0) m_mode = static_cast<int>(st.st_mode & 07777);
+}
 
 bool DurableFile::Open() {
     m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -68,6 +74,7 @@ bool DurableFile::Write(std::string_view bytes) {
 
 bool DurableFile::Commit() {
     bool ok = !m_failed && m_fd >= 0 && FlushBuffer();
+    if (ok && m_mode >= 0 && ::fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0) ok = false;
     if (ok && ::fsync(m_fd) != 0) ok = false;
     if (m_fd >= 0 && ::close(m_fd) != 0) ok = false;
     m_fd = -1;

@@ -32,6 +32,10 @@ public:
         m_hookContext = context;
     }
 
+    // The replacement takes the permissions of this file (the one it replaces)
+    // instead of the default ones.
+    void KeepPermissionsOf(const std::filesystem::path& original);
+
     // Creates the temporary file empty. False when it cannot be made.
     bool Open();
     // Buffered; false once any write has failed (later writes are ignored).
@@ -56,6 +60,7 @@ private:
     bool m_created = false;
     std::string m_buffer;
     std::size_t m_written = 0;
+    int m_mode = -1;
     WriteFaultHook m_hook = nullptr;
     void* m_hookContext = nullptr;
 };
