@@ -115,11 +115,15 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
 
     const bool imb = prefs.Get(PrefLine::BarcodeKind) == "0";
     const std::string& serialOption = prefs.Get(PrefLine::SerialOption);
-    const bool serialsWritten = imb && serialOption == "0";
+    const bool autoSerials = serialOption == "0";
+    const bool serialsFromList = serialOption == "1";
+    const bool fixedSerials = serialOption == "2";
+    const bool serialsWritten = imb && autoSerials;
     const std::string& frameBar = prefs.Get(PrefLine::FrameBar);
     const std::string& fixedSerial = prefs.Get(PrefLine::FixedSerial);
     const symbology::ImbSettings imbSettings = symbology::ImbSettings::FromPrefs(prefs);
     const bool nineDigitMailer = imbSettings.mailerId.size() == 9;
+    const bool sixDigitMailer = imbSettings.mailerId.size() == 6;
     const std::size_t serialPlace = nineDigitMailer ? 6 : 9;
     std::int64_t nextSerial = prefs.GetInt(PrefLine::NextSerial).value_or(0);
 
@@ -194,13 +198,13 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
         if (imb) {
             std::string_view raw;
             std::size_t rawSize = 0;
-            if (serialOption == "0") {
+            if (autoSerials) {
                 auto [end, ec] = std::to_chars(serialBuffer, serialBuffer + sizeof serialBuffer, nextSerial);
                 rawSize = static_cast<std::size_t>(end - serialBuffer);
                 raw = std::string_view(serialBuffer, rawSize);
-            } else if (serialOption == "1") {
+            } else if (serialsFromList) {
                 raw = FieldOrEmpty(record.fields, fields.serial);
-            } else if (serialOption == "2") {
+            } else if (fixedSerials) {
                 raw = fixedSerial;
             }
             raw = text::TrimControl(raw);
@@ -265,7 +269,7 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
         }
 
         if (serialsWritten) ++nextSerial;
-        if (nextSerial >= 999'999'999 && imbSettings.mailerId.size() == 6) {
+        if (nextSerial >= 999'999'999 && sixDigitMailer) {
             nextSerial = 1;
         } else if (nextSerial >= 999'999 && nineDigitMailer) {
             nextSerial = 1;
