@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "address/units.h"
 #include "settings/lines_file.h"
 #include "settings/prefs.h"
@@ -246,6 +248,46 @@ TEST_F(BarcodeCli, SettingsAreCheckedLikeTheSetup) {
     CliRun shown = RunCli({"settings"}, data.path());
     EXPECT_NE(shown.out.find("mail-class=bound-printed"), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("serial-option=auto"), std::string::npos);
+}
+
+// Whatever the file holds, the run either refuses it and leaves it byte for
+// byte as it was, or completes; it never crashes.
+TEST_F(BarcodeCli, MalformedFilesNeverCrashAndAreLeftAloneWhenRefused) {
+    std::string binary;
+    std::mt19937 rng(5);
+    for (int i = 0; i < 5000; ++i) binary += static_cast<char>(rng());
+    const std::string table = MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BC", 14}}, {{kA, kZa, ""}, {kB, kZb, ""}});
+    std::string hugeHeader = table;
+    hugeHeader[8] = '\xFF';
+    hugeHeader[9] = '\xFF';
+    struct Case {
+        const char* name;
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"Empty", "e.txt", ""},
+        {"Binary", "b.txt", binary},
+        {"NulBytes", "n.txt", std::string("a\0b,c\r\nd\0,e\r\n", 12)},
+        {"MegabyteLine", "m.txt", std::string(1 << 20, 'x') + ",97301\r\n" + std::string(1 << 20, 'y') + ",97302\r\n"},
+        {"UnclosedQuote", "q.txt", "\"Ann,12 Oak St,973011234\r\n\"Bo,9 Elm St,973020001\r\n"},
+        {"OnlyLineEnds", "l.txt", "\r\n\r\n\n\r"},
+        {"TruncatedDbase", "t.dbf", table.substr(0, table.size() - 30)},
+        {"DbaseHeaderOnly", "h.dbf", table.substr(0, 20)},
+        {"DbaseHeaderLongerThanFile", "x.dbf", hugeHeader},
+        {"BinaryDbase", "r.dbf", binary},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFileBytes(lists / c.file, c.bytes);
+        CliRun run = RunCli({"barcode", (lists / c.file).string()}, data.path());
+        EXPECT_TRUE(run.status == 0 || run.status == 1) << run.status << run.err;
+        if (run.status != 0) {
+            EXPECT_EQ(ReadFileBytes(lists / c.file), c.bytes);
+        }
+        EXPECT_FALSE(std::filesystem::exists(lists / "zlvtemp.txt"));
+        EXPECT_FALSE(std::filesystem::exists(lists / "zlvtemp.dbf"));
+    }
 }
 
 TEST(ShippedSample, IsBarcodedByTheFirstCommand) {
