@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "lists/dbase_format.h"
-#include "lists/text_source.h"
+#include "lists/replacing_pass.h"
 
 namespace zolvane::lists {
 
@@ -11,7 +11,7 @@ namespace {
 
 class DbaseSource;
 
-class DbasePass final : public ListPass {
+class DbasePass final : public ReplacingPass {
 public:
     DbasePass(const std::filesystem::path& path, const DbaseHeader& header,
               const PassOptions& options)
@@ -19,25 +19,16 @@ public:
         m_record.resize(header.recordLength);
         std::string head(header.headerLength, '\0');
         if (!m_in.read(head.data(), static_cast<std::streamsize>(head.size()))) {
-            m_error = CouldNotReadNotice(path).text;
+            SetError(CouldNotReadNotice(path).text);
             return;
         }
-        if (options.intoList) {
-            m_output.emplace(ReplacementTarget(path), "zlvtemp.dbf");
-            m_output->KeepPermissionsOf(path);
-            m_output->SetFaultHook(options.faultHook, options.faultContext);
-            if (!m_output->Open()) {
-                m_error = "Zolvane could not create this output file.";
-                return;
-            }
-            WriteOut(head);
-        }
+        if (options.intoList && OpenReplacement(path, "zlvtemp.dbf", options)) WriteOut(head);
     }
 
     bool Next(PassRecord& record) override {
-        if (!m_error.empty() || m_read >= m_header.recordCount) return false;
+        if (Failed() || m_read >= m_header.recordCount) return false;
         if (!m_in.read(m_record.data(), static_cast<std::streamsize>(m_record.size()))) {
-            m_error = CouldNotReadNotice(m_path).text;
+            SetError(CouldNotReadNotice(m_path).text);
             return false;
         }
         ++m_read;
@@ -52,7 +43,7 @@ public:
 
     bool Write(const PassRecord& record, std::string_view barcode,
                std::string_view serial) override {
-        if (!m_output || !m_error.empty()) return false;
+        if (!Replacing() || Failed()) return false;
         if (!record.deleted) {
             if (m_options.barcodeField >= 0)
                 PatchDbaseField(m_header, static_cast<std::size_t>(m_options.barcodeField), barcode,
@@ -65,41 +56,27 @@ public:
     }
 
     bool Commit() override {
-        if (!m_error.empty()) return false;
-        if (!m_output) return true;
-        // Whatever follows the records (the end-of-file mark) is kept too.
-        char buffer[1 << 14];
-        while (m_in.read(buffer, sizeof buffer) || m_in.gcount() > 0) {
-            if (!WriteOut({buffer, static_cast<std::size_t>(m_in.gcount())})) return false;
+        if (Failed()) return false;
+        if (Replacing()) {
+            // Whatever follows the records (the end-of-file mark) is kept too.
+            char buffer[1 << 14];
+            while (m_in.read(buffer, sizeof buffer) || m_in.gcount() > 0)
+                if (!WriteOut({buffer, static_cast<std::size_t>(m_in.gcount())})) return false;
+            if (m_in.bad()) {
+                SetError(CouldNotReadNotice(m_path).text);
+                return false;
+            }
         }
-        if (m_in.bad()) {
-            m_error = CouldNotReadNotice(m_path).text;
-            return false;
-        }
-        if (!m_output->Commit()) {
-            m_error = WriteFailureText(m_path);
-            return false;
-        }
-        return true;
+        return CommitReplacement();
     }
-
-    const std::string& Error() const override { return m_error; }
 
 private:
-    bool WriteOut(std::string_view bytes) {
-        if (m_output->Write(bytes)) return true;
-        m_error = WriteFailureText(m_path);
-        return false;
-    }
-
     std::filesystem::path m_path;
     const DbaseHeader& m_header;
     PassOptions m_options;
     std::ifstream m_in;
     std::string m_record;
     std::uint64_t m_read = 0;
-    std::optional<io::DurableFile> m_output;
-    std::string m_error;
 };
 
 class DbaseSource final : public ListSource {

@@ -2,6 +2,7 @@
 
 #include "lists/ascii_records.h"
 #include "lists/line_reader.h"
+#include "lists/replacing_pass.h"
 
 namespace zolvane::lists {
 
@@ -20,30 +21,24 @@ FileKind SplitKind(FileKind kind, bool namesLine) {
     return (namesLine && kind == FileKind::AsciiMerge) ? FileKind::AsciiMergeIndex : kind;
 }
 
-class TextPass final : public ListPass {
+class TextPass final : public ReplacingPass {
 public:
     TextPass(const TextSource& source, const PassOptions& options)
         : m_source(source), m_options(options), m_reader(source.Path()) {
         if (m_reader.Failed()) {
-            m_error = CouldNotReadNotice(source.Path()).text;
+            SetError(CouldNotReadNotice(source.Path()).text);
             return;
         }
-        if (options.intoList) {
-            m_output.emplace(ReplacementTarget(source.Path()), TemporaryName(source.Path()));
-            m_output->KeepPermissionsOf(source.Path());
-            m_output->SetFaultHook(options.faultHook, options.faultContext);
-            if (!m_output->Open()) {
-                m_error = "Zolvane could not create this output file.";
-                return;
-            }
-        }
+        if (options.intoList &&
+            !OpenReplacement(source.Path(), TemporaryName(source.Path()), options))
+            return;
         if (HasFieldNameLine(source.Kind())) {
             std::string_view names;
             if (!m_reader.Next(names)) {
-                if (m_reader.Failed()) m_error = CouldNotReadNotice(source.Path()).text;
+                if (m_reader.Failed()) SetError(CouldNotReadNotice(source.Path()).text);
                 return;
             }
-            if (m_output) {
+            if (Replacing()) {
                 m_line.clear();
                 FieldNameLine(source.Kind(), names, BarcodeDestination::IntoList,
                               options.barcodeField >= 0, m_line);
@@ -53,9 +48,9 @@ public:
     }
 
     bool Next(PassRecord& record) override {
-        if (!m_error.empty()) return false;
+        if (Failed()) return false;
         if (!m_reader.Next(record.line)) {
-            if (m_reader.Failed()) m_error = CouldNotReadNotice(m_source.Path()).text;
+            if (m_reader.Failed()) SetError(CouldNotReadNotice(m_source.Path()).text);
             return false;
         }
         SplitRecord(m_source.Kind(), m_source.FieldCount(), record.line, record.fields);
@@ -65,7 +60,6 @@ public:
 
     bool Write(const PassRecord& record, std::string_view barcode,
                std::string_view serial) override {
-        if (!m_output || !m_error.empty()) return false;
         m_line.clear();
         WriteRecordLine(m_source.Kind(), record.line, record.fields,
                         AddedText{barcode, serial, m_options.serialsWritten},
@@ -73,42 +67,16 @@ public:
         return WriteOut(m_line);
     }
 
-    bool Commit() override {
-        if (!m_error.empty()) return false;
-        if (!m_output) return true;
-        if (!m_output->Commit()) {
-            m_error = WriteFailureText(m_source.Path());
-            return false;
-        }
-        return true;
-    }
-
-    const std::string& Error() const override { return m_error; }
+    bool Commit() override { return CommitReplacement(); }
 
 private:
-    bool WriteOut(std::string_view bytes) {
-        if (m_output->Write(bytes)) return true;
-        m_error = WriteFailureText(m_source.Path());
-        return false;
-    }
-
     const TextSource& m_source;
     PassOptions m_options;
     LineReader m_reader;
-    std::optional<io::DurableFile> m_output;
     std::string m_line;
-    std::string m_error;
 };
 
 }  // namespace
-
-std::filesystem::path ReplacementTarget(const std::filesystem::path& list) {
-    // A list reached through a link is replaced where it really is, so the
-    // link stays a link.
-    std::error_code ec;
-    auto real = std::filesystem::canonical(list, ec);
-    return ec ? list : real;
-}
 
 std::string TemporaryName(const std::filesystem::path& list) {
     return list.filename() == "zlvtemp.txt" ? "zlvtemp2.txt" : "zlvtemp.txt";

@@ -42,8 +42,6 @@ private:
 // first two, its record count from every line (less the field-name line).
 OpenResult OpenTextList(const std::filesystem::path& path);
 
-// Where the replacement of a list is renamed to: the list's real path.
-std::filesystem::path ReplacementTarget(const std::filesystem::path& list);
 // The temporary file's name beside the list.
 std::string TemporaryName(const std::filesystem::path& list);
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <zint.h>
 
+#include "support/zint_reference.h"
+
 #include <memory>
 #include <random>
 #include <string>
@@ -12,28 +14,15 @@
 namespace zolvane::symbology {
 namespace {
 
-// zint's single row as one '1' (bar) or '0' (space) per module; no check digit.
+// zint's single row as one '1' (bar) or '0' (space) per module.
 std::string ZintModules(std::string_view data) {
-    std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
-                                                                    ZBarcode_Delete);
-    symbol->symbology = BARCODE_C25INTER;
-    int rc = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(data.data()),
-                             static_cast<int>(data.size()));
-    EXPECT_EQ(rc, 0) << symbol->errtxt;
-    EXPECT_EQ(symbol->rows, 1);
-    std::string modules;
-    for (int col = 0; col < symbol->width; ++col) {
-        modules.push_back((symbol->encoded_data[0][col >> 3] >> (col & 7)) & 1 ? '1' : '0');
-    }
-    return modules;
+    static testing::ZintEncoder zint(BARCODE_C25INTER);
+    auto rows = zint.Rows(data);
+    EXPECT_EQ(rows.size(), 1u) << zint.ErrorText();
+    return rows.empty() ? std::string() : rows[0];
 }
 
-std::string RandomDigits(std::mt19937& rng, std::size_t count) {
-    std::uniform_int_distribution<int> digit(0, 9);
-    std::string s;
-    for (std::size_t i = 0; i < count; ++i) s.push_back(static_cast<char>('0' + digit(rng)));
-    return s;
-}
+using testing::RandomDigits;
 
 TEST(I2of5Pattern, NamedDigits) {
     EXPECT_EQ(I2of5Pattern('0'), "NNWWN");
