@@ -56,6 +56,9 @@ struct KindCase {
     std::string barcodes;           // Barcode.txt, when made
 };
 
+// Test names in ctest show the case name, not its bytes.
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
 class BarcodeKinds : public BarcodeCli, public ::testing::WithParamInterface<KindCase> {};
 
 TEST_P(BarcodeKinds, RewritesTheList) {

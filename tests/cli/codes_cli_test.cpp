@@ -22,6 +22,9 @@ struct Case {
     int errLines;  // lines on stderr
 };
 
+// Test names in ctest show the case name, not its bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 class CliCommand : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CliCommand, PrintsOneLinePerInput) {

@@ -173,14 +173,16 @@ std::optional<std::uint64_t> CountLines(int fd) {
         const ssize_t got = ReadSome(fd, buffer.get(), kChunk);
         if (got < 0) return std::nullopt;
         if (got == 0) break;
-        const auto* b = reinterpret_cast<const unsigned char*>(buffer.get());
-        const auto n = static_cast<std::size_t>(got);
+        const char* const begin = buffer.get();
+        const char* const end = begin + got;
         // Every CR ends a line; an LF only when no CR comes right before it.
-        std::uint64_t count = (b[0] == '\r') + (b[0] == '\n' && last != '\r');
-        for (std::size_t i = 1; i < n; ++i)
-            count += (b[i] == '\r') + ((b[i] == '\n') & (b[i - 1] != '\r'));
-        ends += count;
-        last = static_cast<char>(b[n - 1]);
+        for (const char* p = begin;
+             (p = static_cast<const char*>(std::memchr(p, '\r', end - p))) != nullptr; ++p)
+            ++ends;
+        for (const char* p = begin;
+             (p = static_cast<const char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p)
+            if ((p == begin ? last : p[-1]) != '\r') ++ends;
+        last = end[-1];
         any = true;
     }
     if (any && last != '\r' && last != '\n') ++ends;  // a last line without a line end

@@ -12,7 +12,7 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-struct FieldSpec {
+struct NewField {
     std::string name;  // up to 11 bytes, NUL-padded as dBase writes them
     int width;
 };
@@ -23,23 +23,23 @@ void PutLE(std::string& bytes, std::size_t at, std::uint32_t value, int size) {
 
 // A dBase III table: header, descriptors, 0x0D, `extra` bytes after the
 // terminator, the records (flag byte included) and the 0x1A end mark.
-std::string MakeTable(const std::vector<FieldSpec>& specs, const std::vector<std::string>& records,
+std::string MakeTable(const std::vector<NewField>& columns, const std::vector<std::string>& records,
                       std::size_t extra = 0) {
     std::size_t recordLength = 1;
-    for (const FieldSpec& f : specs) recordLength += f.width;
-    const std::size_t headerLength = 32 + 32 * specs.size() + 1 + extra;
+    for (const NewField& f : columns) recordLength += f.width;
+    const std::size_t headerLength = 32 + 32 * columns.size() + 1 + extra;
     std::string bytes(headerLength, '\0');
     bytes[0] = 0x03;
     PutLE(bytes, 4, static_cast<std::uint32_t>(records.size()), 4);
     PutLE(bytes, 8, static_cast<std::uint32_t>(headerLength), 2);
     PutLE(bytes, 10, static_cast<std::uint32_t>(recordLength), 2);
-    for (std::size_t k = 0; k < specs.size(); ++k) {
+    for (std::size_t k = 0; k < columns.size(); ++k) {
         const std::size_t d = 32 + 32 * k;
-        bytes.replace(d, specs[k].name.size(), specs[k].name);
+        bytes.replace(d, columns[k].name.size(), columns[k].name);
         bytes[d + 11] = 'C';
-        bytes[d + 16] = static_cast<char>(specs[k].width);
+        bytes[d + 16] = static_cast<char>(columns[k].width);
     }
-    bytes[32 + 32 * specs.size()] = 0x0D;
+    bytes[32 + 32 * columns.size()] = 0x0D;
     for (std::size_t i = 0; i < extra; ++i) bytes[headerLength - extra + i] = 'x';
     for (std::string record : records) {
         record.resize(recordLength, ' ');
@@ -103,14 +103,14 @@ TEST(DbaseHeader, NamesAreTheFirstTenBytesTrimmed) {
 }
 
 TEST(DbaseHeader, MoreThanAHundredFields) {
-    std::vector<FieldSpec> specs;
-    for (int k = 0; k < 150; ++k) specs.push_back({"F" + std::to_string(k), 2});
+    std::vector<NewField> columns;
+    for (int k = 0; k < 150; ++k) columns.push_back({"F" + std::to_string(k), 2});
     std::string record = " ";
     for (int k = 0; k < 150; ++k) {
         const std::string digits = std::to_string(k % 100);
         record += digits.size() == 1 ? "0" + digits : digits;
     }
-    const std::string bytes = MakeTable(specs, {record});
+    const std::string bytes = MakeTable(columns, {record});
     const DbaseHeader header = Parse(bytes);
     ASSERT_EQ(header.fields.size(), 150u);
     EXPECT_EQ(header.fields[149].name, "F149");

@@ -42,6 +42,9 @@ struct UpgradeCase {
     std::vector<std::string> after;
 };
 
+// Test names in ctest show the case name, not its bytes.
+void PrintTo(const UpgradeCase& c, std::ostream* os) { *os << c.name; }
+
 class PrefsUpgrade : public ::testing::TestWithParam<UpgradeCase> {};
 
 TEST_P(PrefsUpgrade, ShortFileIsCompletedAndWrittenBack) {
