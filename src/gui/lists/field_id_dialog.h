@@ -49,6 +49,23 @@ struct FieldIdControls {
     std::vector<FieldSelector> selectors;
 };
 
+// The controls both identification forms have, under the same names.
+template <class Form>
+FieldIdControls CommonFieldIdControls(Form& ui) {
+    FieldIdControls c;
+    c.memo = ui.Memo1;
+    c.fileTypeLabel = ui.fileTypeLabel;
+    c.currentRecordLabel = ui.CurrentRecordLabel;
+    c.barcodeBlank = ui.barcodeBlank;
+    c.nextbtn = ui.nextbtn;
+    c.prevbtn = ui.prevbtn;
+    c.clearBtn = ui.ClearBtn;
+    c.helpBtn = ui.HelpBtn;
+    c.okBtn = ui.OKBtn;
+    c.cancelBtn = ui.CancelBtn;
+    return c;
+}
+
 class FieldIdDialog : public QDialog {
     Q_OBJECT
   public:

@@ -9,17 +9,7 @@ TVerifyDlog::TVerifyDlog(app::Session& session, QWidget* parent)
     : FieldIdDialog(session, false, parent), m_ui(std::make_unique<Ui::TVerifyDlog>()) {
     m_ui->setupUi(this);
     StyleIdentificationForm(*this, *m_ui->HeadingLabel, *m_ui->Memo2);
-    FieldIdControls c;
-    c.memo = m_ui->Memo1;
-    c.fileTypeLabel = m_ui->fileTypeLabel;
-    c.currentRecordLabel = m_ui->CurrentRecordLabel;
-    c.barcodeBlank = m_ui->barcodeBlank;
-    c.nextbtn = m_ui->nextbtn;
-    c.prevbtn = m_ui->prevbtn;
-    c.clearBtn = m_ui->ClearBtn;
-    c.helpBtn = m_ui->HelpBtn;
-    c.okBtn = m_ui->OKBtn;
-    c.cancelBtn = m_ui->CancelBtn;
+    FieldIdControls c = CommonFieldIdControls(*m_ui);
     c.selectors = {
         {Role::Zip9, m_ui->zip9, m_ui->zipLabel},
         {Role::Zip5, m_ui->zip5, m_ui->Zip5Label},
