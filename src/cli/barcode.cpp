@@ -22,7 +22,7 @@ using settings::PrefLine;
 namespace {
 
 // --fields address=2,zip5=5,zip4=-1
-void ApplyFields(const std::string& spec, FieldAssignment& a, std::size_t fieldCount) {
+void ApplyFields(const std::string& items, FieldAssignment& a, std::size_t fieldCount) {
     struct Role {
         const char* name;
         int FieldAssignment::*member;
@@ -34,10 +34,10 @@ void ApplyFields(const std::string& spec, FieldAssignment& a, std::size_t fieldC
         {"oel", &FieldAssignment::oel},         {"serial", &FieldAssignment::serial},
     };
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        std::size_t end = spec.find(',', start);
-        if (end == std::string::npos) end = spec.size();
-        std::string item = spec.substr(start, end - start);
+    while (start <= items.size()) {
+        std::size_t end = items.find(',', start);
+        if (end == std::string::npos) end = items.size();
+        std::string item = items.substr(start, end - start);
         start = end + 1;
         if (item.empty()) continue;
         auto eq = item.find('=');
@@ -89,7 +89,7 @@ int RunBarcode(std::vector<std::string> args, Context& context) {
     const bool intoList = TakeFlag(args, "--into-list");
     bool barcodesOnly = TakeFlag(args, "--barcodes-only");
     auto barcodesFile = TakeOption(args, "--barcodes-only");
-    const auto fieldSpec = TakeOption(args, "--fields");
+    const auto fieldsOption = TakeOption(args, "--fields");
     const auto table = TakeOption(args, "--table");
     RefuseUnknownOptions(args, "barcode");
     if (args.size() != 1) throw UsageError{"usage: zolvane-cli barcode [options] LIST"};
@@ -122,7 +122,7 @@ int RunBarcode(std::vector<std::string> args, Context& context) {
     lists::ListSource& source = *opened.source;
 
     FieldAssignment fields = lists::GuessFields(source, prefs);
-    if (fieldSpec) ApplyFields(*fieldSpec, fields, source.FieldCount());
+    if (fieldsOption) ApplyFields(*fieldsOption, fields, source.FieldCount());
     auto problems = lists::CheckFieldAssignment(fields, source, prefs);
     if (!problems.empty()) {
         PrintNotice(problems.front());
