@@ -31,17 +31,19 @@ using settings::PrefLine;
 namespace fs = std::filesystem;
 
 void MakeList(const fs::path& path, std::size_t records) {
-    static const char* first[] = {"Margaret", "Samuel", "Linda", "Grace", "Robert", "Patricia",
-                                  "James",    "Luis",   "Karen", "Thomas", "Susan", "Anthony"};
-    static const char* last[] = {"Ellison", "Okafor", "Marquez", "Thompson", "Chen", "Novak",
-                                 "O'Neill", "Hernandez", "Whitfield", "Baker", "Park", "Russo"};
-    static const char* streets[] = {"Maple Grove Ave", "W Jefferson St", "Lakeview Dr", "Main St",
-                                    "N Clark St",      "Oak Park Blvd",  "S Second St", "Elm Ct",
-                                    "Ridge Rd",        "Broadway",       "Cherry Ln",   "Market Sq"};
-    static const char* units[] = {"Apt 4B", "Ste 300", "# 12", "Unit 210", "Apt 1203", "Lot 37",
-                                  "Fl 2 Ste 5", "Rm 105"};
-    static const char* cities[] = {"Springfield,IL", "Peoria,IL", "Bloomington,IL", "Naperville,IL",
-                                   "Galena,IL", "Chicago,IL", "Decatur,IL", "Urbana,IL"};
+    static const char* first[] = {"Margaret", "Samuel", "Linda", "Grace",  "Robert", "Patricia",
+                                  "James",    "Luis",   "Karen", "Thomas", "Susan",  "Anthony"};
+    static const char* last[] = {"Ellison", "Okafor",    "Marquez",   "Thompson", "Chen", "Novak",
+                                 "O'Neill", "Hernandez", "Whitfield", "Baker",    "Park", "Russo"};
+    static const char* streets[] = {"Maple Grove Ave", "W Jefferson St", "Lakeview Dr",
+                                    "Main St",         "N Clark St",     "Oak Park Blvd",
+                                    "S Second St",     "Elm Ct",         "Ridge Rd",
+                                    "Broadway",        "Cherry Ln",      "Market Sq"};
+    static const char* units[] = {"Apt 4B",   "Ste 300", "# 12",       "Unit 210",
+                                  "Apt 1203", "Lot 37",  "Fl 2 Ste 5", "Rm 105"};
+    static const char* cities[] = {"Springfield,IL", "Peoria,IL", "Bloomington,IL",
+                                   "Naperville,IL",  "Galena,IL", "Chicago,IL",
+                                   "Decatur,IL",     "Urbana,IL"};
     std::mt19937_64 rng(7);
     std::ofstream out(path, std::ios::binary);
     std::string line = "Name,Company,Address,City,State,Zip,Zip4\r\n";
@@ -56,16 +58,19 @@ void MakeList(const fs::path& path, std::size_t records) {
         if (kind < 5) {
             line += std::to_string(1 + rng() % 9999) + " " + streets[rng() % 12];
         } else if (kind < 8) {
-            line += std::to_string(1 + rng() % 9999) + " " + streets[rng() % 12] + " " + units[rng() % 8];
+            line += std::to_string(1 + rng() % 9999) + " " + streets[rng() % 12] + " " +
+                    units[rng() % 8];
         } else if (kind == 8) {
             line += "PO Box " + std::to_string(1 + rng() % 99999);
         } else {
-            line += "RR " + std::to_string(1 + rng() % 9) + " Box " + std::to_string(1 + rng() % 999);
+            line +=
+                "RR " + std::to_string(1 + rng() % 9) + " Box " + std::to_string(1 + rng() % 999);
         }
         line += ',';
         line += cities[rng() % 8];
         char zip[16];
-        std::snprintf(zip, sizeof zip, ",%05u,%04u\r\n", unsigned(rng() % 100000), unsigned(rng() % 10000));
+        std::snprintf(zip, sizeof zip, ",%05u,%04u\r\n", unsigned(rng() % 100000),
+                      unsigned(rng() % 10000));
         line += zip;
         out << line;
     }
@@ -118,7 +123,8 @@ int RunCase(const fs::path& list, const std::string& mode) {
     lists::RunHooks hooks;
     hooks.saveNextSerial = [](std::int64_t) { return std::string(); };
     auto result = lists::RunBarcodes(*opened.source, fields, prefs, output, hooks);
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!result.completed) return 1;
     std::printf("%.6f %zu\n", seconds, result.counts.added);
     return 0;
@@ -166,7 +172,8 @@ int main(int argc, char** argv) {
     std::vector<std::size_t> sizes;
     fs::path folder = fs::temp_directory_path() / "zolvane-bench-run";
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--records") == 0 && i + 1 < argc) sizes.push_back(std::strtoul(argv[++i], nullptr, 10));
+        if (std::strcmp(argv[i], "--records") == 0 && i + 1 < argc)
+            sizes.push_back(std::strtoul(argv[++i], nullptr, 10));
         if (std::strcmp(argv[i], "--folder") == 0 && i + 1 < argc) folder = argv[++i];
     }
     if (sizes.empty()) sizes = {10'000, 1'000'000};

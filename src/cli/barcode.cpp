@@ -43,11 +43,14 @@ void ApplyFields(const std::string& items, FieldAssignment& a, std::size_t field
         auto eq = item.find('=');
         const Role* role = nullptr;
         for (const auto& r : kRoles)
-            if (eq != std::string::npos && item.compare(0, eq, r.name) == 0 && std::strlen(r.name) == eq)
+            if (eq != std::string::npos && item.compare(0, eq, r.name) == 0 &&
+                std::strlen(r.name) == eq)
                 role = &r;
         if (!role)
-            throw UsageError{"--fields takes ROLE=N items (roles: address zip5 zip4 zip9 barcode dp "
-                             "oel serial), not '" + item + "'."};
+            throw UsageError{
+                "--fields takes ROLE=N items (roles: address zip5 zip4 zip9 barcode dp "
+                "oel serial), not '" +
+                item + "'."};
         auto n = text::ParseInteger(item.substr(eq + 1));
         if (!n || *n < -1 || *n >= static_cast<std::int64_t>(fieldCount))
             throw UsageError{"the field position in '" + item + "' must be -1 (none) or 0 to " +
@@ -57,7 +60,7 @@ void ApplyFields(const std::string& items, FieldAssignment& a, std::size_t field
 }
 
 class ProgressBar final : public lists::RunObserver {
-public:
+  public:
     void Record(std::size_t s, std::size_t count) override {
         if ((s & 1023) != 1 && s != count) return;
         auto now = std::chrono::steady_clock::now();
@@ -74,12 +77,14 @@ public:
         if (m_drawn) std::fputs("\r\033[K", stderr);
     }
 
-private:
+  private:
     std::chrono::steady_clock::time_point m_last{};
     bool m_drawn = false;
 };
 
-void PrintNotice(const lists::Notice& n) { std::cerr << "zolvane-cli barcode: " << n.text << '\n'; }
+void PrintNotice(const lists::Notice& n) {
+    std::cerr << "zolvane-cli barcode: " << n.text << '\n';
+}
 
 }  // namespace
 
@@ -95,7 +100,8 @@ int RunBarcode(std::vector<std::string> args, Context& context) {
     if (args.size() != 1) throw UsageError{"usage: zolvane-cli barcode [options] LIST"};
     if (imb && postnet) throw UsageError{"choose one of --imb and --postnet."};
     if (barcodesFile) barcodesOnly = true;
-    if (intoList && barcodesOnly) throw UsageError{"choose one of --into-list and --barcodes-only."};
+    if (intoList && barcodesOnly)
+        throw UsageError{"choose one of --into-list and --barcodes-only."};
 
     const std::filesystem::path listPath = args[0];
     settings::Prefs prefs = context.Prefs();  // this run's settings; overrides are not saved

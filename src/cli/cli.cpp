@@ -21,7 +21,9 @@ settings::Prefs& Context::Prefs() {
     return *m_prefs;
 }
 
-void Context::SavePrefs() { Prefs().Save(DataFolder()); }
+void Context::SavePrefs() {
+    Prefs().Save(DataFolder());
+}
 
 std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -30,10 +32,12 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, std::strin
             if (i + 1 >= args.size())
                 throw UsageError{"the option " + std::string(name) + " needs a value."};
             std::string value = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
             return value;
         }
-        if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=') {
+        if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 &&
+            a[name.size()] == '=') {
             std::string value = a.substr(name.size() + 1);
             args.erase(args.begin() + static_cast<long>(i));
             return value;

@@ -16,8 +16,8 @@
 namespace zolvane::cli {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;   // the work could not be done (a check failed, a file failed)
-inline constexpr int kExitUsage = 2;    // a bad argument or input
+inline constexpr int kExitFailed = 1;  // the work could not be done (a check failed, a file failed)
+inline constexpr int kExitUsage = 2;   // a bad argument or input
 
 // Thrown for a bad argument; main prints the message and exits with kExitUsage.
 struct UsageError {
@@ -26,12 +26,12 @@ struct UsageError {
 
 // The data folder (seeded from the program folder when new) and prefs.dat.
 class Context {
-public:
+  public:
     const std::filesystem::path& DataFolder();
     settings::Prefs& Prefs();
     void SavePrefs();
 
-private:
+  private:
     std::optional<std::filesystem::path> m_dataFolder;
     std::optional<settings::Prefs> m_prefs;
 };

@@ -66,13 +66,14 @@ int RunPostnet(std::vector<std::string> args, Context& context) {
     RefuseUnknownOptions(args, "postnet");
     auto make = [&](std::string_view digits) -> LineResult {
         if (digits.empty() || !text::AllDigits(digits))
-            return {{}, "the digits to encode may only be 0 to 9 (got '" + std::string(digits) +
-                            "')."};
+            return {{},
+                    "the digits to encode may only be 0 to 9 (got '" + std::string(digits) + "')."};
         return {symbology::PostnetText(digits, frame), {}};
     };
     if (args.size() == 1 && args[0] == "-") return ForEachStdinLine("postnet", make);
     if (args.size() != 1)
-        throw UsageError{"usage: zolvane-cli postnet [--frame C] DIGITS, or postnet - to read stdin."};
+        throw UsageError{
+            "usage: zolvane-cli postnet [--frame C] DIGITS, or postnet - to read stdin."};
     auto r = make(args[0]);
     if (!r.error.empty()) return Fail("postnet", r.error, kExitUsage);
     PrintLine(r.output);

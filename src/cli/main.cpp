@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr const char* kHelp = R"(zolvane-cli - USPS barcodes for mailing lists, from a terminal or a script
+constexpr const char* kHelp =
+    R"(zolvane-cli - USPS barcodes for mailing lists, from a terminal or a script
 
 Usage:
   zolvane-cli imb TRACKING [ROUTING]

@@ -25,22 +25,35 @@ struct Setting {
 
 const std::vector<Setting>& Settings() {
     static const std::vector<Setting> kSettings = {
-        {"barcode-kind", PrefLine::BarcodeKind, {"imb", "postnet"}, "kind of barcode added to lists"},
-        {"output", PrefLine::BarcodeOutput, {"into-list", "barcodes-only"}, "where barcodes are saved"},
-        {"barcodes-only-name", PrefLine::BarcodesOnlyName, {"barcode.txt", "ask"},
+        {"barcode-kind",
+         PrefLine::BarcodeKind,
+         {"imb", "postnet"},
+         "kind of barcode added to lists"},
+        {"output",
+         PrefLine::BarcodeOutput,
+         {"into-list", "barcodes-only"},
+         "where barcodes are saved"},
+        {"barcodes-only-name",
+         PrefLine::BarcodesOnlyName,
+         {"barcode.txt", "ask"},
          "name of the barcodes-only file"},
         {"frame-bar", PrefLine::FrameBar, {}, "POSTNET frame-bar character"},
         {"mailer-id", PrefLine::MailerId, {}, "USPS mailer ID (6 or 9 digits)"},
-        {"mail-class", PrefLine::MailClass, {"first", "standard", "periodical", "bound-printed"},
+        {"mail-class",
+         PrefLine::MailClass,
+         {"first", "standard", "periodical", "bound-printed"},
          "class of mail"},
         {"service", PrefLine::ImbService, {"basic", "full", "nonautomation"}, "IMb service option"},
-        {"address-correction", PrefLine::AddressCorrection,
+        {"address-correction",
+         PrefLine::AddressCorrection,
          {"none", "manual", "acs-address", "acs-change"},
          "address correction (periodicals: acs-address = ACS without printed endorsement, "
          "acs-change = with)"},
         {"confirm", PrefLine::Confirm, {}, "IMB Tracing or Confirm (yes/no)"},
         {"oels", PrefLine::Oels, {}, "flats mailed with OELs (yes/no)"},
-        {"serial-option", PrefLine::SerialOption, {"auto", "from-list", "fixed"},
+        {"serial-option",
+         PrefLine::SerialOption,
+         {"auto", "from-list", "fixed"},
          "mailpiece serial numbers"},
         {"next-serial", PrefLine::NextSerial, {}, "next automatic serial number"},
         {"fixed-serial", PrefLine::FixedSerial, {}, "the serial number for every record (fixed)"},
@@ -48,7 +61,9 @@ const std::vector<Setting>& Settings() {
     return kSettings;
 }
 
-bool IsFlag(PrefLine line) { return line == PrefLine::Confirm || line == PrefLine::Oels; }
+bool IsFlag(PrefLine line) {
+    return line == PrefLine::Confirm || line == PrefLine::Oels;
+}
 
 std::string Shown(const Setting& s, const settings::Prefs& prefs) {
     const std::string& v = prefs.Get(s.line);
@@ -118,7 +133,8 @@ int RunSettings(std::vector<std::string> args, Context& context) {
         ApplyDependentChoices(prefs);
         if (imbSetupChanged) {
             auto message = settings::CheckImbSetup(settings::ImbSetupValuesOf(prefs));
-            if (!message.empty()) return Fail("settings", message + " Nothing was changed.", kExitUsage);
+            if (!message.empty())
+                return Fail("settings", message + " Nothing was changed.", kExitUsage);
         }
         context.Prefs() = prefs;
         context.SavePrefs();

@@ -30,7 +30,7 @@ std::string Imb(const std::string& address, const std::string& zip9, const std::
 }
 
 class BarcodeCli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(RunCli({"settings", "mailer-id=123456789", "mail-class=first", "service=basic",
                           "address-correction=none", "confirm=no", "serial-option=auto",
@@ -40,9 +40,7 @@ protected:
                       .status,
                   0);
     }
-    std::string PrefsLine(PrefLine line) {
-        return settings::Prefs::Load(data.path()).Get(line);
-    }
+    std::string PrefsLine(PrefLine line) { return settings::Prefs::Load(data.path()).Get(line); }
     TempDir data;
     TempDir lists;
 };
@@ -57,7 +55,9 @@ struct KindCase {
 };
 
 // Test names in ctest show the case name, not its bytes.
-void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BarcodeKinds : public BarcodeCli, public ::testing::WithParamInterface<KindCase> {};
 
@@ -82,47 +82,57 @@ const std::string kZa = "973011234", kZb = "973020001";
 INSTANTIATE_TEST_SUITE_P(
     Lists, BarcodeKinds,
     ::testing::Values(
-        KindCase{"TabPostnet", "tab.txt",
+        KindCase{"TabPostnet",
+                 "tab.txt",
                  "Ann\t" + kA + "\t97301\t1234\nBo\t" + kB + "\t97302\t0001\n",
                  {},
                  "Ann\t" + kA + "\t97301\t1234\t" + Postnet(kA, kZa) + "\r\nBo\t" + kB +
                      "\t97302\t0001\t" + Postnet(kB, kZb) + "\r\n",
                  ""},
-        KindCase{"CommaPlainImbWithSerials", "comma.txt",
+        KindCase{"CommaPlainImbWithSerials",
+                 "comma.txt",
                  "Ann," + kA + "," + kZa + "\r\nBo," + kB + "," + kZb + "\r\n",
                  {"--imb"},
                  "Ann," + kA + "," + kZa + "," + Imb(kA, kZa, "000041") + ",000041\r\nBo," + kB +
                      "," + kZb + "," + Imb(kB, kZb, "000042") + ",000042\r\n",
                  ""},
-        KindCase{"CommaQuotedPostnet", "quoted.txt",
-                 "\"Ann\",\"" + kA + "\",\"" + kZa + "\"\r\n\"Bo\",\"" + kB + "\",\"" + kZb + "\"\r\n",
-                 {},
-                 "\"Ann\",\"" + kA + "\",\"" + kZa + "\",\"" + Postnet(kA, kZa) + "\"\r\n\"Bo\",\"" +
-                     kB + "\",\"" + kZb + "\",\"" + Postnet(kB, kZb) + "\"\r\n",
-                 ""},
-        KindCase{"MergeIntoItsBarcodeField", "merge.txt",
+        KindCase{
+            "CommaQuotedPostnet",
+            "quoted.txt",
+            "\"Ann\",\"" + kA + "\",\"" + kZa + "\"\r\n\"Bo\",\"" + kB + "\",\"" + kZb + "\"\r\n",
+            {},
+            "\"Ann\",\"" + kA + "\",\"" + kZa + "\",\"" + Postnet(kA, kZa) + "\"\r\n\"Bo\",\"" +
+                kB + "\",\"" + kZb + "\",\"" + Postnet(kB, kZb) + "\"\r\n",
+            ""},
+        KindCase{"MergeIntoItsBarcodeField",
+                 "merge.txt",
                  "Name,Address,Zip,Zip4,Barcode\r\nAnn," + kA + ",97301,1234,old\r\nBo," + kB +
                      ", 97302 ,0001,\r\n",
                  {},
                  "Name,Address,Zip,Zip4,Barcode\r\nAnn," + kA + ",97301,1234," + Postnet(kA, kZa) +
                      "\r\nBo," + kB + ",97302,0001," + Postnet(kB, kZb) + "\r\n",
                  ""},
-        KindCase{"BarImb", "bar.txt",
-                 "NAME|ADDRESS|ZIP|\r\nAnn|" + kA + "|" + kZa + "|\r\nBo|" + kB + "|" + kZb + "|\r\n",
-                 {"--imb", "--fields", "address=1,zip9=2"},
-                 "NAME|ADDRESS|ZIP|barcode|\r\nAnn|" + kA + "|" + kZa + "|" + Imb(kA, kZa, "000041") +
-                     "|000041|\r\nBo|" + kB + "|" + kZb + "|" + Imb(kB, kZb, "000042") + "|000042|\r\n",
-                 ""},
-        KindCase{"MergeBarcodesOnly", "only.txt",
+        KindCase{
+            "BarImb",
+            "bar.txt",
+            "NAME|ADDRESS|ZIP|\r\nAnn|" + kA + "|" + kZa + "|\r\nBo|" + kB + "|" + kZb + "|\r\n",
+            {"--imb", "--fields", "address=1,zip9=2"},
+            "NAME|ADDRESS|ZIP|barcode|\r\nAnn|" + kA + "|" + kZa + "|" + Imb(kA, kZa, "000041") +
+                "|000041|\r\nBo|" + kB + "|" + kZb + "|" + Imb(kB, kZb, "000042") + "|000042|\r\n",
+            ""},
+        KindCase{"MergeBarcodesOnly",
+                 "only.txt",
                  "Name,Address,Zip\r\nAnn," + kA + "," + kZa + "\r\nBo," + kB + ",\r\n",
                  {"--barcodes-only"},
                  "Name,Address,Zip\r\nAnn," + kA + "," + kZa + "\r\nBo," + kB + ",\r\n",
                  "barcode\r\n\"" + Postnet(kA, kZa) + "\"\r\n\"\"\r\n"},
-        KindCase{"TabImbBarcodesOnlyWithSerials", "only2.txt",
-                 "Ann\t" + kA + "\t" + kZa + "\r\nBo\t" + kB + "\t" + kZb + "\r\n",
-                 {"--imb", "--barcodes-only"},
-                 "Ann\t" + kA + "\t" + kZa + "\r\nBo\t" + kB + "\t" + kZb + "\r\n",
-                 Imb(kA, kZa, "000041") + "\t000041\r\n" + Imb(kB, kZb, "000042") + "\t000042\r\n"}),
+        KindCase{
+            "TabImbBarcodesOnlyWithSerials",
+            "only2.txt",
+            "Ann\t" + kA + "\t" + kZa + "\r\nBo\t" + kB + "\t" + kZb + "\r\n",
+            {"--imb", "--barcodes-only"},
+            "Ann\t" + kA + "\t" + kZa + "\r\nBo\t" + kB + "\t" + kZb + "\r\n",
+            Imb(kA, kZa, "000041") + "\t000041\r\n" + Imb(kB, kZb, "000042") + "\t000042\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BarcodeCli, SerialNumbersContinueAcrossRunsAndOverridesAreNotSaved) {
@@ -165,14 +175,21 @@ TEST_F(BarcodeCli, FailuresLeaveTheListAlone) {
         {"FailingCheck", "l.txt", "Ann,Bo\r\nCy,Di\r\n", {}, "2-digit delivery point code"},
         {"FieldCountsDiffer", "l.txt", "a,b,c\r\na,b\r\n", {}, "cannot read this kind of file"},
         {"BlankFirstLine", "l.txt", "\r\nAnn,12 Oak St,973011234\r\n", {}, "blank lines"},
-        {"NarrowDbaseField", "t.dbf",
-         MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BARCODE", 10}}, {{kA, kZa, ""}}), {},
+        {"NarrowDbaseField",
+         "t.dbf",
+         MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BARCODE", 10}}, {{kA, kZa, ""}}),
+         {},
          "too short"},
-        {"TruncatedDbase", "t.dbf",
-         MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}}, {{kA, kZa}, {kB, kZb}}).substr(0, 120), {},
+        {"TruncatedDbase",
+         "t.dbf",
+         MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}}, {{kA, kZa}, {kB, kZb}}).substr(0, 120),
+         {},
          "could not read t.dbf"},
-        {"NoServiceTypeIdentifier", "l.txt", "Ann," + kA + "," + kZa + "\r\nBo," + kB + "," + kZb + "\r\n",
-         {"--imb"}, "service type identifier"},
+        {"NoServiceTypeIdentifier",
+         "l.txt",
+         "Ann," + kA + "," + kZa + "\r\nBo," + kB + "," + kZb + "\r\n",
+         {"--imb"},
+         "service type identifier"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -198,13 +215,13 @@ TEST_F(BarcodeCli, FailuresLeaveTheListAlone) {
 TEST_F(BarcodeCli, BadOptions) {
     WriteFileBytes(lists / "l.txt", "a\t97301\r\nb\t97302\r\n");
     const std::string path = (lists / "l.txt").string();
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"barcode", "--imb", "--postnet", path},
-             {"barcode", "--into-list", "--barcodes-only", path},
-             {"barcode", "--fields", "zip=1", path},
-             {"barcode", "--fields", "zip9=7", path},
-             {"barcode", "--speed", path},
-             {"barcode"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"barcode", "--imb", "--postnet", path},
+                                               {"barcode", "--into-list", "--barcodes-only", path},
+                                               {"barcode", "--fields", "zip=1", path},
+                                               {"barcode", "--fields", "zip9=7", path},
+                                               {"barcode", "--speed", path},
+                                               {"barcode"}}) {
         CliRun run = RunCli(args, data.path());
         EXPECT_EQ(run.status, 2) << args[1];
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -242,11 +259,17 @@ TEST_F(BarcodeCli, SettingsAreCheckedLikeTheSetup) {
     EXPECT_EQ(PrefsLine(PrefLine::NextSerial), "123456789");
     // The setup's own moves: Periodical Class has no "No Address Corrections",
     // Bound Printed no Confirm, Full Service no fixed serial.
-    ASSERT_EQ(RunCli({"settings", "mail-class=periodical", "address-correction=none"}, data.path()).status, 0);
+    ASSERT_EQ(RunCli({"settings", "mail-class=periodical", "address-correction=none"}, data.path())
+                  .status,
+              0);
     EXPECT_EQ(PrefsLine(PrefLine::AddressCorrection), "1");
-    ASSERT_EQ(RunCli({"settings", "mail-class=bound-printed", "confirm=yes"}, data.path()).status, 0);
+    ASSERT_EQ(RunCli({"settings", "mail-class=bound-printed", "confirm=yes"}, data.path()).status,
+              0);
     EXPECT_EQ(PrefsLine(PrefLine::Confirm), "f");
-    ASSERT_EQ(RunCli({"settings", "service=full", "serial-option=fixed", "fixed-serial=7"}, data.path()).status, 0);
+    ASSERT_EQ(
+        RunCli({"settings", "service=full", "serial-option=fixed", "fixed-serial=7"}, data.path())
+            .status,
+        0);
     EXPECT_EQ(PrefsLine(PrefLine::SerialOption), "0");
     CliRun shown = RunCli({"settings"}, data.path());
     EXPECT_NE(shown.out.find("mail-class=bound-printed"), std::string::npos) << shown.out;
@@ -259,7 +282,8 @@ TEST_F(BarcodeCli, MalformedFilesNeverCrashAndAreLeftAloneWhenRefused) {
     std::string binary;
     std::mt19937 rng(5);
     for (int i = 0; i < 5000; ++i) binary += static_cast<char>(rng());
-    const std::string table = MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BC", 14}}, {{kA, kZa, ""}, {kB, kZb, ""}});
+    const std::string table =
+        MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BC", 14}}, {{kA, kZa, ""}, {kB, kZb, ""}});
     std::string hugeHeader = table;
     hugeHeader[8] = '\xFF';
     hugeHeader[9] = '\xFF';
@@ -272,7 +296,8 @@ TEST_F(BarcodeCli, MalformedFilesNeverCrashAndAreLeftAloneWhenRefused) {
         {"Empty", "e.txt", ""},
         {"Binary", "b.txt", binary},
         {"NulBytes", "n.txt", std::string("a\0b,c\r\nd\0,e\r\n", 12)},
-        {"MegabyteLine", "m.txt", std::string(1 << 20, 'x') + ",97301\r\n" + std::string(1 << 20, 'y') + ",97302\r\n"},
+        {"MegabyteLine", "m.txt",
+         std::string(1 << 20, 'x') + ",97301\r\n" + std::string(1 << 20, 'y') + ",97302\r\n"},
         {"UnclosedQuote", "q.txt", "\"Ann,12 Oak St,973011234\r\n\"Bo,9 Elm St,973020001\r\n"},
         {"OnlyLineEnds", "l.txt", "\r\n\r\n\n\r"},
         {"TruncatedDbase", "t.dbf", table.substr(0, table.size() - 30)},
@@ -295,7 +320,8 @@ TEST_F(BarcodeCli, MalformedFilesNeverCrashAndAreLeftAloneWhenRefused) {
 
 TEST(ShippedSample, IsBarcodedByTheFirstCommand) {
     TempDir data, lists;
-    std::filesystem::copy_file(std::filesystem::path(ZOLVANE_SOURCE_DATA) / "sample.txt", lists / "sample.txt");
+    std::filesystem::copy_file(std::filesystem::path(ZOLVANE_SOURCE_DATA) / "sample.txt",
+                               lists / "sample.txt");
     CliRun run = RunCli({"barcode", (lists / "sample.txt").string()}, data.path());
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "20 barcodes have been added to sample.txt.\n");

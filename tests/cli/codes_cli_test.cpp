@@ -23,7 +23,9 @@ struct Case {
 };
 
 // Test names in ctest show the case name, not its bytes.
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CliCommand : public ::testing::TestWithParam<Case> {};
 
@@ -40,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, CliCommand,
     ::testing::Values(
         Case{"ImbWithoutRouting", {"imb", kTracking}, "", 0, std::string(kBarsNoRouting) + "\n", 0},
-        Case{"ImbWithRouting", {"imb", kTracking, "01234567891"}, "", 0, std::string(kBars11) + "\n", 0},
+        Case{"ImbWithRouting",
+             {"imb", kTracking, "01234567891"},
+             "",
+             0,
+             std::string(kBars11) + "\n",
+             0},
         Case{"ImbTooShort", {"imb", "0123"}, "", 2, "", 1},
         Case{"ImbSecondDigitAbove4", {"imb", "05234567094987654321"}, "", 2, "", 1},
         Case{"ImbRoutingNotDigits", {"imb", kTracking, "0123A"}, "", 2, "", 1},
@@ -51,13 +58,32 @@ INSTANTIATE_TEST_SUITE_P(
              std::string(kBarsNoRouting) + "\n\n" + kBars11 + "\n",
              1},
         Case{"PostnetFrameFromSettings", {"postnet", "12345678923"}, "", 0, "/123456789230/\n", 0},
-        Case{"PostnetNoFrame", {"postnet", "--frame", "", "12345678923"}, "", 0, "123456789230\n", 0},
-        Case{"PostnetOtherFrame", {"postnet", "--frame=!", "00000000099"}, "", 0, "!000000000992!\n", 0},
+        Case{"PostnetNoFrame",
+             {"postnet", "--frame", "", "12345678923"},
+             "",
+             0,
+             "123456789230\n",
+             0},
+        Case{"PostnetOtherFrame",
+             {"postnet", "--frame=!", "00000000099"},
+             "",
+             0,
+             "!000000000992!\n",
+             0},
         Case{"PostnetNotDigits", {"postnet", "1234x"}, "", 2, "", 1},
-        Case{"PostnetStdin", {"postnet", "-"}, "12345678999\n\n12345\n", 2, "/123456789997/\n\n/123455/\n", 1},
+        Case{"PostnetStdin",
+             {"postnet", "-"},
+             "12345678999\n\n12345\n",
+             2,
+             "/123456789997/\n\n/123455/\n",
+             1},
         Case{"DpUnit", {"dp", "123 Main St Apt 5", "123456789"}, "", 0, "/123456789050/\n", 0},
-        Case{"DpPrimary", {"dp", "--primary", "123 Main St Apt 5", "123456789"}, "", 0,
-             "/123456789230/\n", 0},
+        Case{"DpPrimary",
+             {"dp", "--primary", "123 Main St Apt 5", "123456789"},
+             "",
+             0,
+             "/123456789230/\n",
+             0},
         Case{"DpBadZip", {"dp", "123 Main St", "12345-6789"}, "", 2, "", 1},
         Case{"DpStdin",
              {"dp", "-"},

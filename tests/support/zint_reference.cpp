@@ -6,13 +6,16 @@ namespace zolvane::testing {
 
 ZintEncoder::ZintEncoder(int symbology) : m_symbol(ZBarcode_Create()), m_symbology(symbology) {}
 
-ZintEncoder::~ZintEncoder() { ZBarcode_Delete(m_symbol); }
+ZintEncoder::~ZintEncoder() {
+    ZBarcode_Delete(m_symbol);
+}
 
 std::vector<std::string> ZintEncoder::Rows(std::string_view data) {
     ZBarcode_Clear(m_symbol);
     m_symbol->symbology = m_symbology;
-    const int status = ZBarcode_Encode(m_symbol, reinterpret_cast<const unsigned char*>(data.data()),
-                                       static_cast<int>(data.size()));
+    const int status =
+        ZBarcode_Encode(m_symbol, reinterpret_cast<const unsigned char*>(data.data()),
+                        static_cast<int>(data.size()));
     std::vector<std::string> rows;
     if (status >= ZINT_ERROR) return rows;
     for (int row = 0; row < m_symbol->rows; ++row) {
@@ -24,7 +27,9 @@ std::vector<std::string> ZintEncoder::Rows(std::string_view data) {
     return rows;
 }
 
-const char* ZintEncoder::ErrorText() const { return m_symbol->errtxt; }
+const char* ZintEncoder::ErrorText() const {
+    return m_symbol->errtxt;
+}
 
 std::string RandomDigits(std::mt19937& rng, std::size_t count) {
     std::uniform_int_distribution<int> digit(0, 9);

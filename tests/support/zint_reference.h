@@ -12,7 +12,7 @@ struct zint_symbol;
 namespace zolvane::testing {
 
 class ZintEncoder {
-public:
+  public:
     explicit ZintEncoder(int symbology);
     ~ZintEncoder();
     ZintEncoder(const ZintEncoder&) = delete;
@@ -23,7 +23,7 @@ public:
     std::vector<std::string> Rows(std::string_view data);
     const char* ErrorText() const;
 
-private:
+  private:
     zint_symbol* m_symbol;
     int m_symbology;
 };

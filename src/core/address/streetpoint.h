@@ -14,7 +14,9 @@ namespace zolvane::address {
 // Always two decimal digits; "99" when none can be derived.
 using DeliveryPoint = std::array<char, 2>;
 
-inline std::string_view AsText(const DeliveryPoint& dp) { return {dp.data(), dp.size()}; }
+inline std::string_view AsText(const DeliveryPoint& dp) {
+    return {dp.data(), dp.size()};
+}
 
 // The delivery point derived from the primary number of the address.
 DeliveryPoint StreetpointDeliveryPoint(std::string_view address);

@@ -24,7 +24,9 @@ DurableFile::DurableFile(std::filesystem::path destination, std::string temporar
     m_buffer.reserve(kBufferSize);
 }
 
-DurableFile::~DurableFile() { Abandon(); }
+DurableFile::~DurableFile() {
+    Abandon();
+}
 
 void DurableFile::KeepPermissionsOf(const std::filesystem::path& original) {
     struct stat st;
@@ -89,8 +91,9 @@ bool DurableFile::Commit() {
         return false;
     }
     // Make the rename itself durable.
-    int dir = ::open(m_destination.parent_path().empty() ? "." : m_destination.parent_path().c_str(),
-                     O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dir =
+        ::open(m_destination.parent_path().empty() ? "." : m_destination.parent_path().c_str(),
+               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

@@ -19,7 +19,7 @@ namespace zolvane::io {
 using WriteFaultHook = bool (*)(std::size_t bytesSoFar, void* context);
 
 class DurableFile {
-public:
+  public:
     // temporaryName: the temporary file's name inside the destination's
     // folder; empty means the destination's name followed by ".zlvnew".
     explicit DurableFile(std::filesystem::path destination, std::string temporaryName = {});
@@ -50,7 +50,7 @@ public:
     const std::filesystem::path& TemporaryPath() const { return m_temp; }
     const std::filesystem::path& Destination() const { return m_destination; }
 
-private:
+  private:
     bool FlushBuffer();
 
     std::filesystem::path m_destination;

@@ -85,14 +85,17 @@ std::string Summary(const ListSource& source, const RunOutput& output, const Run
     return s;
 }
 
-Notice Failure(std::string text) { return {std::move(text), NoticeIcon::Error, NoticeBeep::Warning}; }
+Notice Failure(std::string text) {
+    return {std::move(text), NoticeIcon::Error, NoticeBeep::Warning};
+}
 
 }  // namespace
 
 std::vector<Notice> CheckRunSettings(const settings::Prefs& prefs) {
     std::vector<Notice> out;
     if (prefs.Get(PrefLine::BarcodeKind) != "0") return out;
-    if (auto message = settings::CheckImbSetup(settings::ImbSetupValuesOf(prefs)); !message.empty()) {
+    if (auto message = settings::CheckImbSetup(settings::ImbSetupValuesOf(prefs));
+        !message.empty()) {
         out.push_back({message, NoticeIcon::Warning, NoticeBeep::Warning});
         return out;
     }
@@ -166,7 +169,8 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
     observer.Stage(5);
 
     std::string line;
-    if (barcodesFile && FieldNameLine(kind, {}, BarcodeDestination::BarcodesOnlyFile, false, line) &&
+    if (barcodesFile &&
+        FieldNameLine(kind, {}, BarcodeDestination::BarcodesOnlyFile, false, line) &&
         !barcodesFile->Write(line)) {
         result.failures.push_back(Failure(WriteFailureText(output.barcodesOnlyPath)));
         return result;
@@ -192,14 +196,16 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
         const std::string_view zip = RecordZip(record.fields, fields, zipBuffer);
         std::optional<address::DeliveryPoint> given;
         if (fields.dp >= 0)
-            given = address::NormalizeGivenDeliveryPoint(FieldOrEmpty(record.fields, fields.dp), zip);
+            given =
+                address::NormalizeGivenDeliveryPoint(FieldOrEmpty(record.fields, fields.dp), zip);
 
         std::string_view serial;
         if (imb) {
             std::string_view raw;
             std::size_t rawSize = 0;
             if (autoSerials) {
-                auto [end, ec] = std::to_chars(serialBuffer, serialBuffer + sizeof serialBuffer, nextSerial);
+                auto [end, ec] =
+                    std::to_chars(serialBuffer, serialBuffer + sizeof serialBuffer, nextSerial);
                 rawSize = static_cast<std::size_t>(end - serialBuffer);
                 raw = std::string_view(serialBuffer, rawSize);
             } else if (serialsFromList) {
@@ -224,7 +230,8 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
             ++counts.zipSkipped;
         } else if (!imb) {
             if (fields.dp < 0) {
-                postnet = address::Highrise(FieldOrEmpty(record.fields, fields.address), zip, frameBar);
+                postnet =
+                    address::Highrise(FieldOrEmpty(record.fields, fields.address), zip, frameBar);
                 barcode = postnet;
                 ++counts.added;
             } else if (given) {

@@ -27,7 +27,7 @@ class ListSource;
 // Told how the run gets on, so that a window can draw and pace its animation
 // and a terminal can show a progress bar. The run itself never waits.
 class RunObserver {
-public:
+  public:
     virtual ~RunObserver() = default;
     // The animation stage: 5 before the first record, then one less each time
     // another fifth of the records is reached (0 before the last record).
@@ -52,7 +52,7 @@ struct RunCounts {
 struct RunResult {
     bool completed = false;  // the barcodes are in the list or the barcodes-only file
     RunCounts counts;
-    std::string summary;     // lines separated by CR
+    std::string summary;           // lines separated by CR
     std::vector<Notice> failures;  // why it did not complete; nothing was changed
 };
 

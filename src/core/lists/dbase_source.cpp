@@ -12,7 +12,7 @@ namespace {
 class DbaseSource;
 
 class DbasePass final : public ReplacingPass {
-public:
+  public:
     DbasePass(const std::filesystem::path& path, const DbaseHeader& header,
               const PassOptions& options)
         : m_path(path), m_header(header), m_options(options), m_in(path, std::ios::binary) {
@@ -70,7 +70,7 @@ public:
         return CommitReplacement();
     }
 
-private:
+  private:
     std::filesystem::path m_path;
     const DbaseHeader& m_header;
     PassOptions m_options;
@@ -80,7 +80,7 @@ private:
 };
 
 class DbaseSource final : public ListSource {
-public:
+  public:
     DbaseSource(std::filesystem::path path, DbaseHeader header)
         : m_path(std::move(path)), m_header(std::move(header)) {}
 
@@ -118,12 +118,13 @@ public:
         return std::make_unique<DbasePass>(m_path, m_header, options);
     }
 
-private:
+  private:
     bool ReadRecordBytes(std::uint64_t index, std::string& record) {
         std::ifstream in(m_path, std::ios::binary);
         record.assign(m_header.recordLength, '\0');
         in.seekg(static_cast<std::streamoff>(m_header.RecordOffset(index)));
-        return static_cast<bool>(in.read(record.data(), static_cast<std::streamsize>(record.size())));
+        return static_cast<bool>(
+            in.read(record.data(), static_cast<std::streamsize>(record.size())));
     }
 
     std::filesystem::path m_path;
@@ -146,13 +147,17 @@ OpenResult OpenDbaseList(const std::filesystem::path& path) {
     head.resize(static_cast<std::size_t>(in.gcount()));
     DbaseHeader header;
     switch (ParseDbaseHeader(head, size, header)) {
-        case DbaseError::None: break;
+        case DbaseError::None:
+            break;
         case DbaseError::RecordTooLong:
-            result.notices.push_back({"Sorry, but the records in this file have too many "
-                                      "characters for Zolvane to handle.",
-                                      NoticeIcon::Error, NoticeBeep::None});
+            result.notices.push_back(
+                {"Sorry, but the records in this file have too many "
+                 "characters for Zolvane to handle.",
+                 NoticeIcon::Error, NoticeBeep::None});
             return result;
-        default: result.notices.push_back(CouldNotReadNotice(path)); return result;
+        default:
+            result.notices.push_back(CouldNotReadNotice(path));
+            return result;
     }
     if (header.recordCount == 0) return result;
     result.source = std::make_unique<DbaseSource>(path, std::move(header));

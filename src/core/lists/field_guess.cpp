@@ -10,8 +10,12 @@ using settings::PrefLine;
 
 namespace {
 
-bool IsImb(const settings::Prefs& prefs) { return prefs.Get(PrefLine::BarcodeKind) == "0"; }
-bool IsPostnet(const settings::Prefs& prefs) { return prefs.Get(PrefLine::BarcodeKind) == "1"; }
+bool IsImb(const settings::Prefs& prefs) {
+    return prefs.Get(PrefLine::BarcodeKind) == "0";
+}
+bool IsPostnet(const settings::Prefs& prefs) {
+    return prefs.Get(PrefLine::BarcodeKind) == "1";
+}
 
 int FindName(const std::vector<std::string>& upperNames, std::string_view name) {
     for (std::size_t i = 0; i < upperNames.size(); ++i)
@@ -100,7 +104,8 @@ FieldAssignment GuessFromContents(FileKind kind, const FieldAssignment& byName,
                     if (c.zip5 == -1 && c.zip9 == -1 && text::AllDigits(v)) c.zip5 = i;
                     break;
                 case 6:
-                    if (nineDigitMailer && imb && c.serial == -1 && text::AllDigits(v)) c.serial = i;
+                    if (nineDigitMailer && imb && c.serial == -1 && text::AllDigits(v))
+                        c.serial = i;
                     break;
                 case 9:
                     if (c.zip9 == -1 && text::AllDigits(v)) c.zip9 = i;
@@ -129,7 +134,8 @@ FieldAssignment GuessFromContents(FileKind kind, const FieldAssignment& byName,
     }
     FieldAssignment a = byName;
     auto vote = [&](int FieldAssignment::*member) {
-        if (a.*member == -1) a.*member = MajorityOfThree(per[0].*member, per[1].*member, per[2].*member);
+        if (a.*member == -1)
+            a.*member = MajorityOfThree(per[0].*member, per[1].*member, per[2].*member);
     };
     for (auto m : {&FieldAssignment::address, &FieldAssignment::zip5, &FieldAssignment::zip4,
                    &FieldAssignment::zip9, &FieldAssignment::barcode, &FieldAssignment::dp})
@@ -189,8 +195,10 @@ std::vector<Notice> CheckFieldAssignment(const FieldAssignment& f, const ListSou
     const bool intoList = prefs.Get(PrefLine::BarcodeOutput) == "0";
     const bool dbase = kind == FileKind::DBase;
     const bool noZip = f.zip9 == -1 && (f.zip5 == -1 || f.zip4 == -1);
-    auto fail = [&](const char* text, NoticeIcon icon) { out.push_back({text, icon, NoticeBeep::None}); };
-    // A starred check runs only while no earlier check of the pass has failed.
+    auto fail = [&](const char* text, NoticeIcon icon) {
+        out.push_back({text, icon, NoticeBeep::None});
+    };
+    // Most checks run only while no earlier check of this pass has failed.
     auto clear = [&] { return out.empty(); };
 
     if (!IsImb(prefs)) {
@@ -199,43 +207,48 @@ std::vector<Notice> CheckFieldAssignment(const FieldAssignment& f, const ListSou
         if (clear() && f.barcode == -1 && intoList && !IsTextKind(kind))
             fail(kNeedBarcodeField, NoticeIcon::Warning);
         if (clear() && f.barcode >= 0 && intoList && dbase && FieldNarrower(source, f.barcode, 14))
-            fail("The field you chose for barcodes is too short. It must be able to hold at least "
-                 "14 characters.",
-                 NoticeIcon::Warning);
+            fail(
+                "The field you chose for barcodes is too short. It must be able to hold at least "
+                "14 characters.",
+                NoticeIcon::Warning);
         return out;
     }
     const std::string& serialOption = prefs.Get(PrefLine::SerialOption);
     if (f.address == -1 && f.dp == -1) fail(kNeedAddressOrDp, NoticeIcon::Warning);
     if (noZip) fail(kNeedZip, NoticeIcon::Error);
     if (clear() && f.oel == -1 && prefs.Get(PrefLine::Oels) == "t")
-        fail("Zolvane cannot proceed until you tell it in which field contains the Optional "
-             "Endorsement Lines (OELs). Intelligent Barcodes encode the OELs into the barcodes for "
-             "flat-sized pieces, so Zolvane must be able to read the OELs from your file. If you "
-             "are mailing letter-sized pieces, or are not using OELs, please click OK, click "
-             "cancel, start over and turn off the OEL option when you get to the Intelligent "
-             "Barcode Setup screen.",
-             NoticeIcon::Error);
+        fail(
+            "Zolvane cannot proceed until you tell it in which field contains the Optional "
+            "Endorsement Lines (OELs). Intelligent Barcodes encode the OELs into the barcodes for "
+            "flat-sized pieces, so Zolvane must be able to read the OELs from your file. If you "
+            "are mailing letter-sized pieces, or are not using OELs, please click OK, click "
+            "cancel, start over and turn off the OEL option when you get to the Intelligent "
+            "Barcode Setup screen.",
+            NoticeIcon::Error);
     if (clear() && f.barcode == -1 && intoList && !IsTextKind(kind))
         fail(kNeedBarcodeField, NoticeIcon::Error);
     if (clear() && f.barcode >= 0 && intoList && dbase && FieldNarrower(source, f.barcode, 65))
-        fail("The field you chose for barcodes is too short. It must be able to hold at least 65 "
-             "characters.",
-             NoticeIcon::Error);
+        fail(
+            "The field you chose for barcodes is too short. It must be able to hold at least 65 "
+            "characters.",
+            NoticeIcon::Error);
     if (clear() && f.serial == -1 && intoList && serialOption == "0" && !IsTextKind(kind))
-        fail("Zolvane cannot proceed until you tell it in which field the mailpiece serial "
-             "numbers should be placed.",
-             NoticeIcon::Error);
-    if (clear() && f.serial >= 0 && intoList && dbase &&
-        FieldNarrower(source, f.serial, 6))
-        fail("The field you chose for serial numbers is too short. It must be able to hold at "
-             "least 6 characters.",
-             NoticeIcon::Error);
+        fail(
+            "Zolvane cannot proceed until you tell it in which field the mailpiece serial "
+            "numbers should be placed.",
+            NoticeIcon::Error);
+    if (clear() && f.serial >= 0 && intoList && dbase && FieldNarrower(source, f.serial, 6))
+        fail(
+            "The field you chose for serial numbers is too short. It must be able to hold at "
+            "least 6 characters.",
+            NoticeIcon::Error);
     if (clear() && f.serial == -1 && serialOption == "1")
-        fail("Zolvane cannot proceed until you tell it which field contains the mailpiece serial "
-             "numbers. If you want Zolvane to create the serial numbers, please click OK, click "
-             "cancel, start over and choose that option when you get to the Intelligent Barcode "
-             "Setup screen.",
-             NoticeIcon::Error);
+        fail(
+            "Zolvane cannot proceed until you tell it which field contains the mailpiece serial "
+            "numbers. If you want Zolvane to create the serial numbers, please click OK, click "
+            "cancel, start over and choose that option when you get to the Intelligent Barcode "
+            "Setup screen.",
+            NoticeIcon::Error);
     return out;
 }
 

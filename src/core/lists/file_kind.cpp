@@ -6,16 +6,26 @@ namespace zolvane::lists {
 
 std::string_view FileKindLabel(FileKind kind) {
     switch (kind) {
-        case FileKind::Unknown: return "";
-        case FileKind::AsciiTab: return "Ascii Tab-Delimited";
-        case FileKind::AsciiComma: return "Ascii Comma-Delimited";
-        case FileKind::AsciiBar: return "Ascii Bar-Delimited";
-        case FileKind::AsciiMerge: return "Ascii Merge";
-        case FileKind::AsciiMergeIndex: return "Ascii MergeIndex";
-        case FileKind::DBase: return "dBase";
-        case FileKind::Access: return "Access";
-        case FileKind::Access2007: return "Access2007";
-        case FileKind::Excel: return "Excel";
+        case FileKind::Unknown:
+            return "";
+        case FileKind::AsciiTab:
+            return "Ascii Tab-Delimited";
+        case FileKind::AsciiComma:
+            return "Ascii Comma-Delimited";
+        case FileKind::AsciiBar:
+            return "Ascii Bar-Delimited";
+        case FileKind::AsciiMerge:
+            return "Ascii Merge";
+        case FileKind::AsciiMergeIndex:
+            return "Ascii MergeIndex";
+        case FileKind::DBase:
+            return "dBase";
+        case FileKind::Access:
+            return "Access";
+        case FileKind::Access2007:
+            return "Access2007";
+        case FileKind::Excel:
+            return "Excel";
     }
     return "";
 }

@@ -8,15 +8,15 @@
 namespace zolvane::lists {
 
 enum class FileKind {
-    Unknown,           // a text file that matches no rule
-    AsciiTab,          // "Ascii Tab-Delimited"
-    AsciiComma,        // "Ascii Comma-Delimited"
-    AsciiBar,          // "Ascii Bar-Delimited": field names first, "|" after every field
-    AsciiMerge,        // "Ascii Merge": comma list with a field-name line
-    AsciiMergeIndex,   // split like AsciiMerge; only while a field-name line is split
+    Unknown,          // a text file that matches no rule
+    AsciiTab,         // "Ascii Tab-Delimited"
+    AsciiComma,       // "Ascii Comma-Delimited"
+    AsciiBar,         // "Ascii Bar-Delimited": field names first, "|" after every field
+    AsciiMerge,       // "Ascii Merge": comma list with a field-name line
+    AsciiMergeIndex,  // split like AsciiMerge; only while a field-name line is split
     DBase,
     Access,
-    Access2007,        // only while an .accdb database is being opened
+    Access2007,  // only while an .accdb database is being opened
     Excel,
 };
 
@@ -30,8 +30,7 @@ constexpr bool IsTextKind(FileKind k) {
 }
 // Comma rules: quoted fields, "," between fields.
 constexpr bool IsCommaKind(FileKind k) {
-    return k == FileKind::AsciiComma || k == FileKind::AsciiMerge ||
-           k == FileKind::AsciiMergeIndex;
+    return k == FileKind::AsciiComma || k == FileKind::AsciiMerge || k == FileKind::AsciiMergeIndex;
 }
 // Tab and bar rules: tab and "|" both end a field.
 constexpr bool IsTabOrBarKind(FileKind k) {
@@ -39,8 +38,7 @@ constexpr bool IsTabOrBarKind(FileKind k) {
 }
 // Lists whose first line holds the field names.
 constexpr bool HasFieldNameLine(FileKind k) {
-    return k == FileKind::AsciiMerge || k == FileKind::AsciiBar ||
-           k == FileKind::AsciiMergeIndex;
+    return k == FileKind::AsciiMerge || k == FileKind::AsciiBar || k == FileKind::AsciiMergeIndex;
 }
 
 // By the extension alone, ignoring case: .DBF/.DBT dBase, .MDB Access,

@@ -13,13 +13,13 @@ using Member = int FieldAssignment::*;
 
 // Memo lines 4 onward, per dialog.
 const std::vector<Member>& MemoOrder(bool imb) {
-    static const std::vector<Member> kPostnet = {
-        &FieldAssignment::address, &FieldAssignment::zip5,    &FieldAssignment::zip4,
-        &FieldAssignment::zip9,    &FieldAssignment::barcode, &FieldAssignment::dp};
-    static const std::vector<Member> kImb = {
-        &FieldAssignment::zip5,    &FieldAssignment::zip4, &FieldAssignment::zip9,
-        &FieldAssignment::dp,      &FieldAssignment::address, &FieldAssignment::oel,
-        &FieldAssignment::barcode, &FieldAssignment::serial};
+    static const std::vector<Member> kPostnet = {&FieldAssignment::address, &FieldAssignment::zip5,
+                                                 &FieldAssignment::zip4,    &FieldAssignment::zip9,
+                                                 &FieldAssignment::barcode, &FieldAssignment::dp};
+    static const std::vector<Member> kImb = {&FieldAssignment::zip5,    &FieldAssignment::zip4,
+                                             &FieldAssignment::zip9,    &FieldAssignment::dp,
+                                             &FieldAssignment::address, &FieldAssignment::oel,
+                                             &FieldAssignment::barcode, &FieldAssignment::serial};
     return imb ? kImb : kPostnet;
 }
 

@@ -24,7 +24,8 @@ OpenResult OpenMailingList(const std::filesystem::path& path, const OpenOptions&
         return result;
     }
     switch (KindFromExtension(path)) {
-        case FileKind::DBase: return OpenDbaseList(path);
+        case FileKind::DBase:
+            return OpenDbaseList(path);
         case FileKind::Access:
         case FileKind::Access2007:
         case FileKind::Excel: {
@@ -36,7 +37,8 @@ OpenResult OpenMailingList(const std::filesystem::path& path, const OpenOptions&
                  NoticeIcon::Error, NoticeBeep::Warning});
             return result;
         }
-        default: return OpenTextList(path);
+        default:
+            return OpenTextList(path);
     }
 }
 

@@ -12,10 +12,10 @@
 namespace zolvane::lists {
 
 class ReplacingPass : public ListPass {
-public:
+  public:
     const std::string& Error() const override { return m_error; }
 
-protected:
+  protected:
     // Creates temporaryName beside the list (the list's real folder, when it
     // is reached through a link); the replacement keeps the list's
     // permissions. False, with the error set, when it cannot be made.
@@ -30,7 +30,7 @@ protected:
     }
     bool Failed() const { return !m_error.empty(); }
 
-private:
+  private:
     std::filesystem::path m_list;
     std::optional<io::DurableFile> m_output;
     std::string m_error;

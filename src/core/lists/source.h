@@ -28,7 +28,7 @@ struct PassRecord {
 
 // How a pass writes the barcodes back into the list.
 struct PassOptions {
-    bool intoList = true;        // false: the list is only read
+    bool intoList = true;  // false: the list is only read
     int barcodeField = -1;
     int serialField = -1;
     bool serialsWritten = false;
@@ -40,7 +40,7 @@ struct PassOptions {
 // records written go to a replacement that Commit() puts in the list's place
 // whole; until then, and after any failure, the list is as it was.
 class ListPass {
-public:
+  public:
     virtual ~ListPass() = default;
     // False at the end of the list, or when reading failed (Error() says why).
     virtual bool Next(PassRecord& record) = 0;
@@ -55,7 +55,7 @@ public:
 };
 
 class ListSource {
-public:
+  public:
     virtual ~ListSource() = default;
 
     virtual FileKind Kind() const = 0;

@@ -22,7 +22,7 @@ FileKind SplitKind(FileKind kind, bool namesLine) {
 }
 
 class TextPass final : public ReplacingPass {
-public:
+  public:
     TextPass(const TextSource& source, const PassOptions& options)
         : m_source(source), m_options(options), m_reader(source.Path()) {
         if (m_reader.Failed()) {
@@ -69,7 +69,7 @@ public:
 
     bool Commit() override { return CommitReplacement(); }
 
-private:
+  private:
     const TextSource& m_source;
     PassOptions m_options;
     LineReader m_reader;
@@ -111,8 +111,8 @@ OpenResult OpenTextList(const std::filesystem::path& path) {
     std::uint64_t records = *lines;
     if (HasFieldNameLine(sniff.kind) && records > 0) --records;
     if (records == 0) return result;
-    result.source = std::make_unique<TextSource>(path, sniff.kind, static_cast<std::size_t>(records),
-                                                 fields, std::move(first));
+    result.source = std::make_unique<TextSource>(
+        path, sniff.kind, static_cast<std::size_t>(records), fields, std::move(first));
     return result;
 }
 
@@ -128,7 +128,8 @@ TextSource::~TextSource() = default;
 
 std::vector<std::string> TextSource::FieldNames() {
     std::vector<std::string> names;
-    if (HasFieldNameLine(m_kind)) SplitRecord(SplitKind(m_kind, true), m_fields, m_firstLine, names);
+    if (HasFieldNameLine(m_kind))
+        SplitRecord(SplitKind(m_kind, true), m_fields, m_firstLine, names);
     return names;
 }
 

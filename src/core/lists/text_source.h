@@ -14,7 +14,7 @@ namespace zolvane::lists {
 class LineReader;
 
 class TextSource final : public ListSource {
-public:
+  public:
     TextSource(std::filesystem::path path, FileKind kind, std::size_t records, std::size_t fields,
                std::string firstLine);
     ~TextSource() override;
@@ -28,7 +28,7 @@ public:
     bool ReadForView(std::size_t n, std::vector<std::string>& fields) override;
     std::unique_ptr<ListPass> StartPass(const PassOptions& options) override;
 
-private:
+  private:
     std::filesystem::path m_path;
     FileKind m_kind;
     std::size_t m_records;

@@ -14,7 +14,7 @@ namespace zolvane::settings {
 // A settings file that cannot be read or written. The text is the program's
 // own message, ready to show.
 class SettingsError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -16,27 +16,27 @@ namespace zolvane::settings {
 // The lines of prefs.dat, by position in the file.
 enum class PrefLine : int {
     Unused0 = 0,
-    BarcodeKind = 1,        // "0" Intelligent Mail, "1" POSTNET
-    BarcodeOutput = 2,      // "0" into the list, "1" a barcodes-only file
-    BarcodesOnlyName = 3,   // "0" "Barcode.txt", "1" ask for a name
-    FrameBar = 4,           // POSTNET frame-bar character
+    BarcodeKind = 1,       // "0" Intelligent Mail, "1" POSTNET
+    BarcodeOutput = 2,     // "0" into the list, "1" a barcodes-only file
+    BarcodesOnlyName = 3,  // "0" "Barcode.txt", "1" ask for a name
+    FrameBar = 4,          // POSTNET frame-bar character
     Unused5 = 5,
-    TagMailType = 6,        // mail type code for tray and sack tags
-    TagMailerName = 7,      // mailer company name for tags
-    TagMailerCityState = 8, // mailer city and state for tags
-    MailerId = 9,           // USPS mailer ID, 6 or 9 digits
-    NextSerial = 10,        // next automatic serial number
-    MailClass = 11,         // 0 First, 1 Standard, 2 Periodical, 3 Bound Printed
-    ImbService = 12,        // 0 Basic, 1 Full, 2 Nonautomation
-    AddressCorrection = 13, // 0 to 3
-    Confirm = 14,           // "t"/"f": IMB Tracing or Confirm
-    Oels = 15,              // "t"/"f": flats mailed with OELs
-    ReplyKind = 16,         // single reply barcode: "0" IMb, "1" POSTNET
-    ReplyType = 17,         // 0 Business .. 4 Metered Reply
-    ReplyConfirm = 18,      // "t"/"f"
-    SerialOption = 19,      // "0" automatic, "1" from the list, "2" fixed
-    FixedSerial = 20,       // the fixed serial number for option "2"
-    LastListPath = 21,      // full path of the last mailing list opened
+    TagMailType = 6,         // mail type code for tray and sack tags
+    TagMailerName = 7,       // mailer company name for tags
+    TagMailerCityState = 8,  // mailer city and state for tags
+    MailerId = 9,            // USPS mailer ID, 6 or 9 digits
+    NextSerial = 10,         // next automatic serial number
+    MailClass = 11,          // 0 First, 1 Standard, 2 Periodical, 3 Bound Printed
+    ImbService = 12,         // 0 Basic, 1 Full, 2 Nonautomation
+    AddressCorrection = 13,  // 0 to 3
+    Confirm = 14,            // "t"/"f": IMB Tracing or Confirm
+    Oels = 15,               // "t"/"f": flats mailed with OELs
+    ReplyKind = 16,          // single reply barcode: "0" IMb, "1" POSTNET
+    ReplyType = 17,          // 0 Business .. 4 Metered Reply
+    ReplyConfirm = 18,       // "t"/"f"
+    SerialOption = 19,       // "0" automatic, "1" from the list, "2" fixed
+    FixedSerial = 20,        // the fixed serial number for option "2"
+    LastListPath = 21,       // full path of the last mailing list opened
 };
 
 inline constexpr int kPrefLineCount = 22;
@@ -44,7 +44,7 @@ inline constexpr int kPrefLineCount = 22;
 // The in-memory lines of prefs.dat. The data folder is always given by the
 // caller; nothing here is global.
 class Prefs {
-public:
+  public:
     Prefs() : m_lines(kPrefLineCount) {}
     explicit Prefs(std::vector<std::string> lines);
 
@@ -70,14 +70,14 @@ public:
 
     const std::vector<std::string>& Lines() const { return m_lines; }
 
-private:
+  private:
     static std::size_t Index(PrefLine line) { return static_cast<std::size_t>(line); }
     std::vector<std::string> m_lines;
 };
 
 // The lines of fonts.dat. Their meaning belongs to the tag printing.
 class FontsLines {
-public:
+  public:
     FontsLines() = default;
     explicit FontsLines(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
 
@@ -91,7 +91,7 @@ public:
     void Save(const std::filesystem::path& dataFolder) const;
     const std::vector<std::string>& Lines() const { return m_lines; }
 
-private:
+  private:
     std::vector<std::string> m_lines;
 };
 

@@ -7,7 +7,8 @@ namespace zolvane::settings {
 
 std::string CheckImbSetup(const ImbSetupValues& v) {
     if (v.mailerId.size() != 6 && v.mailerId.size() != 9)
-        return "Sorry, your mailer ID must be a 6-digit or 9-digit number. It is assigned to you by "
+        return "Sorry, your mailer ID must be a 6-digit or 9-digit number. It is assigned to you "
+               "by "
                "USPS. (It is NOT the same as your permit number.)";
     if (!text::AllDigits(v.mailerId)) return "Sorry, your mailer ID may only contain digits.";
     if (v.serialOption == "0") {
@@ -24,7 +25,8 @@ std::string CheckImbSetup(const ImbSetupValues& v) {
                    "class in a 45 day period, you must get a new 6-digit mailer ID from USPS.";
     }
     if (v.serialOption == "2") {
-        if (!text::AllDigits(v.fixedSerial)) return "Sorry, the serial number may only contain digits.";
+        if (!text::AllDigits(v.fixedSerial))
+            return "Sorry, the serial number may only contain digits.";
         if (v.fixedSerial.empty()) return "You must fill in a number for the serial number.";
     }
     return {};

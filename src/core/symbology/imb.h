@@ -16,11 +16,11 @@ inline constexpr std::size_t kImbBarCount = 65;
 // Why an Intelligent Mail barcode was not made.
 enum class ImbError {
     None,
-    TrackingTooShort,     // fewer than 20 characters
-    TrackingNotDigits,    // a non-digit among the first 20
-    SecondDigitAbove4,    // the barcode identifier's second digit is 5 to 9
-    RoutingNotDigits,     // a 5-, 9- or 11-character routing code with a non-digit
-    NoServiceType,        // the mail settings have no service type identifier
+    TrackingTooShort,   // fewer than 20 characters
+    TrackingNotDigits,  // a non-digit among the first 20
+    SecondDigitAbove4,  // the barcode identifier's second digit is 5 to 9
+    RoutingNotDigits,   // a 5-, 9- or 11-character routing code with a non-digit
+    NoServiceType,      // the mail settings have no service type identifier
 };
 
 // The program's own one-line explanation of an error, for a message or stderr.

@@ -21,33 +21,37 @@ struct OelKey {
     std::string_view id;
 };
 constexpr OelKey kOelKeys[] = {
-    {"FIRM", "10"},        {"CAR-RT", "10"},      {"CR LOT", "10"},  {"ECRLOT", "10"},
-    {"ECRWSH", "10"},      {"ECRWSS", "10"},      {"5-DIGIT", "20"}, {"SCH 5-DIGIT", "20"},
-    {"3-DIGIT", "30"},     {"SCH 3-DIGIT", "30"}, {"ALL FOR ADC", "40"}, {"ORIGIN", "50"},
+    {"FIRM", "10"},      {"CAR-RT", "10"},      {"CR LOT", "10"},      {"ECRLOT", "10"},
+    {"ECRWSH", "10"},    {"ECRWSS", "10"},      {"5-DIGIT", "20"},     {"SCH 5-DIGIT", "20"},
+    {"3-DIGIT", "30"},   {"SCH 3-DIGIT", "30"}, {"ALL FOR ADC", "40"}, {"ORIGIN", "50"},
     {"MIXED ADC", "50"},
 };
 
 // [class][address correction][service * 2 + confirm]; nullptr: no identifier.
 constexpr const char* kServiceTypes[4][4][6] = {
-    {   // First Class
+    {
+        // First Class
         {"300", "310", "260", "270", "700", "310"},
         {"700", "040", "036", "041", "700", "040"},
         {"080", "140", "081", "141", "080", "140"},
         {"082", "240", "083", "241", "082", "240"},
     },
-    {   // Standard Class
+    {
+        // Standard Class
         {"301", "311", "261", "271", "702", "311"},
         {"702", "042", "037", "043", "702", "042"},
         {"090", "142", "091", "143", "090", "142"},
         {"092", "242", "093", "243", "092", "242"},
     },
-    {   // Periodical Class: no choice 0
+    {
+        // Periodical Class: no choice 0
         {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
         {"704", "044", "264", "274", "704", "044"},
         {"784", "244", "038", "045", "784", "244"},
         {"782", "144", "783", "145", "782", "144"},
     },
-    {   // Bound Printed: Confirm is not consulted
+    {
+        // Bound Printed: Confirm is not consulted
         {"401", "401", "265", "265", "706", "706"},
         {"706", "706", "466", "466", "706", "706"},
         {"424", "424", "423", "423", "424", "424"},

@@ -19,11 +19,11 @@ namespace zolvane::symbology {
 // address-correction value of -1 stands for a settings line that holds no
 // number.
 struct ImbSettings {
-    std::string mailerId;       // 6 or 9 digits
-    int mailClass = -1;         // 0 First, 1 Standard, 2 Periodical, 3 Bound Printed
-    int service = -1;           // 0 Basic, 1 Full, 2 Nonautomation
-    int addressCorrection = -1; // 0..3
-    bool confirm = false;       // IMB Tracing or Confirm
+    std::string mailerId;        // 6 or 9 digits
+    int mailClass = -1;          // 0 First, 1 Standard, 2 Periodical, 3 Bound Printed
+    int service = -1;            // 0 Basic, 1 Full, 2 Nonautomation
+    int addressCorrection = -1;  // 0..3
+    bool confirm = false;        // IMB Tracing or Confirm
 
     static ImbSettings FromPrefs(const settings::Prefs& prefs);
 };

@@ -11,9 +11,15 @@
 
 namespace zolvane::text {
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsUpperLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+constexpr char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 // True for an empty text too.
 constexpr bool AllDigits(std::string_view s) {

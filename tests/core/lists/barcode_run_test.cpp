@@ -56,9 +56,10 @@ struct RunOutcome {
 };
 
 class BarcodeRun : public ::testing::Test {
-protected:
-    RunOutcome RunOn(const std::string& name, const std::string& bytes, const FieldAssignment& fields,
-              const settings::Prefs& prefs, RunOutput output = {}, RunHooks hooks = {}) {
+  protected:
+    RunOutcome RunOn(const std::string& name, const std::string& bytes,
+                     const FieldAssignment& fields, const settings::Prefs& prefs,
+                     RunOutput output = {}, RunHooks hooks = {}) {
         WriteFileBytes(dir / name, bytes);
         auto opened = OpenMailingList(dir / name);
         EXPECT_TRUE(opened.source) << name;
@@ -85,7 +86,8 @@ protected:
 TEST_F(BarcodeRun, PostnetSummaryCountsSkippedZips) {
     std::string list;
     for (int i = 0; i < 10; ++i)
-        list += "Name" + std::to_string(i) + "\t" + (i == 3 || i == 7 ? "" : "123456789") + "\t23\r\n";
+        list +=
+            "Name" + std::to_string(i) + "\t" + (i == 3 || i == 7 ? "" : "123456789") + "\t23\r\n";
     RunOutcome run = RunOn("list.txt", list, Fields(-1, -1, -1, 1, -1, 2), Postnet());
     ASSERT_TRUE(run.result.completed);
     EXPECT_EQ(run.result.summary,
@@ -103,10 +105,14 @@ TEST_F(BarcodeRun, ZipAndDeliveryPointFields) {
         const char* barcode;  // empty: skipped
     };
     const Case cases[] = {
-        {"12345-6789", "23", "/123456789230/"}, {" 123456789 ", "23", "/123456789230/"},
-        {"12345 6789", "23", ""},               {"1234567890", "23", ""},
-        {"123456789", "7", "/123456789078/"},   {"123456789", "1234", ""},
-        {"123456789", "230", "/123456789230/"}, {"123456789", "231", ""},
+        {"12345-6789", "23", "/123456789230/"},
+        {" 123456789 ", "23", "/123456789230/"},
+        {"12345 6789", "23", ""},
+        {"1234567890", "23", ""},
+        {"123456789", "7", "/123456789078/"},
+        {"123456789", "1234", ""},
+        {"123456789", "230", "/123456789230/"},
+        {"123456789", "231", ""},
         {"123456789", "2A", ""},
     };
     std::string list;
@@ -130,7 +136,8 @@ TEST_F(BarcodeRun, AutomaticSerialsWrapAndAreSaved) {
     RunOutcome run = RunOn("s.txt", list, Fields(1, -1, -1, 2, -1, -1), Imb("123456789", "999997"));
     ASSERT_TRUE(run.result.completed);
     // 999997, then 999998 (skipped, still consumed), then the wrap to 1.
-    const std::string expected = "A\t12 Oak St\t973011234\t" + Imb("973011234", "12", "999997", "123456789") +
+    const std::string expected = "A\t12 Oak St\t973011234\t" +
+                                 Imb("973011234", "12", "999997", "123456789") +
                                  "\t999997\r\nB\t\t\t\t999998\r\nC\t9 Elm St\t973020001\t" +
                                  Imb("973020001", "09", "000001", "123456789") + "\t000001\r\n";
     EXPECT_EQ(run.list, expected);
@@ -142,8 +149,10 @@ TEST_F(BarcodeRun, SerialsFromTheList) {
     // A serial that is not digits, and one longer than its place (six digits
     // with a nine-digit mailer ID), are skipped as improper.
     const std::string list =
-        "A,12 Oak St,973011234,42\r\nB,12 Oak St,973011234,12A\r\nC,12 Oak St,973011234,1234567\r\n";
-    RunOutcome run = RunOn("r.txt", list, Fields(1, -1, -1, 2, -1, -1, -1, 3), Imb("123456789", "1", "1"));
+        "A,12 Oak St,973011234,42\r\nB,12 Oak St,973011234,12A\r\nC,12 Oak "
+        "St,973011234,1234567\r\n";
+    RunOutcome run =
+        RunOn("r.txt", list, Fields(1, -1, -1, 2, -1, -1, -1, 3), Imb("123456789", "1", "1"));
     ASSERT_TRUE(run.result.completed);
     EXPECT_EQ(run.result.counts.added, 1u);
     EXPECT_EQ(run.result.counts.serialSkipped, 2u);
@@ -167,11 +176,13 @@ TEST_F(BarcodeRun, BarcodesOnlyFileOfACommaList) {
 }
 
 TEST_F(BarcodeRun, DbaseRecordsArePatchedAndDeletedOnesLeftAlone) {
-    const std::string table = testing::MakeDbase(
-        {{"ADDRESS", 12}, {"ZIP", 9}, {"BARCODE", 70}, {"SERIAL", 6}},
-        {{"12 oak st", "973011234", "", ""}, {"*", "9 ELM ST", "973020001", "", ""},
-         {"9 Elm St", "973020001", "", ""}});
-    RunOutcome run = RunOn("t.dbf", table, Fields(0, -1, -1, 1, 2, -1, -1, 3), Imb("123456789", "41"));
+    const std::string table =
+        testing::MakeDbase({{"ADDRESS", 12}, {"ZIP", 9}, {"BARCODE", 70}, {"SERIAL", 6}},
+                           {{"12 oak st", "973011234", "", ""},
+                            {"*", "9 ELM ST", "973020001", "", ""},
+                            {"9 Elm St", "973020001", "", ""}});
+    RunOutcome run =
+        RunOn("t.dbf", table, Fields(0, -1, -1, 1, 2, -1, -1, 3), Imb("123456789", "41"));
     ASSERT_TRUE(run.result.completed);
     ASSERT_EQ(run.list.size(), table.size());
     const std::size_t header = 32 + 4 * 32 + 1, record = 1 + 12 + 9 + 70 + 6;
@@ -190,7 +201,9 @@ TEST_F(BarcodeRun, DbaseRecordsArePatchedAndDeletedOnesLeftAlone) {
 }
 
 // Fails every write once `limit` bytes have been written.
-bool FailAfter(std::size_t written, void* limit) { return written < *static_cast<std::size_t*>(limit); }
+bool FailAfter(std::size_t written, void* limit) {
+    return written < *static_cast<std::size_t*>(limit);
+}
 
 TEST_F(BarcodeRun, AFailedWriteLeavesTheListAsItWas) {
     std::string list;
@@ -202,10 +215,12 @@ TEST_F(BarcodeRun, AFailedWriteLeavesTheListAsItWas) {
             hooks.faultHook = FailAfter;
             hooks.faultContext = &limit;
             RunOutput out{barcodesOnly, dir / "Barcode.txt", "Barcode.txt"};
-            RunOutcome run = RunOn("big.txt", list, Fields(1, -1, -1, 2, -1, -1), Imb("123456", "7"), out, hooks);
+            RunOutcome run = RunOn("big.txt", list, Fields(1, -1, -1, 2, -1, -1),
+                                   Imb("123456", "7"), out, hooks);
             EXPECT_FALSE(run.result.completed);
             ASSERT_EQ(run.result.failures.size(), 1u);
-            EXPECT_NE(run.result.failures[0].text.find("could not save the barcodes"), std::string::npos);
+            EXPECT_NE(run.result.failures[0].text.find("could not save the barcodes"),
+                      std::string::npos);
             EXPECT_TRUE(run.result.summary.empty());
             EXPECT_EQ(run.list, list);
             EXPECT_FALSE(run.savedSerial) << "no serial numbers were issued";
@@ -242,7 +257,8 @@ TEST_F(BarcodeRun, ReplacedListKeepsItsPermissionsAndLinks) {
     auto result = RunBarcodes(*opened.source, Fields(1, -1, -1, 2, -1, -1), Postnet(), {});
     ASSERT_TRUE(result.completed);
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
-    EXPECT_EQ(ReadFileBytes(dir / "real.txt"), "A\t12 Oak St\t973011234\t/973011234127/\r\nB\t\t\t\r\n");
+    EXPECT_EQ(ReadFileBytes(dir / "real.txt"),
+              "A\t12 Oak St\t973011234\t/973011234127/\r\nB\t\t\t\r\n");
     struct stat st;
     ASSERT_EQ(::stat((dir / "real.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
@@ -274,7 +290,8 @@ TEST_F(BarcodeRun, AnimationStagesAndRecords) {
     RunOutcome run = RunOn("a.txt", list, Fields(1, -1, -1, 2, -1, -1), Postnet(), {}, hooks);
     ASSERT_TRUE(run.result.completed);
     // Stage 5 before the first record, then one stage per fifth: stage 0 before the last.
-    const std::vector<std::pair<int, std::size_t>> expected = {{5, 0}, {4, 1}, {3, 3}, {2, 5}, {1, 7}, {0, 9}};
+    const std::vector<std::pair<int, std::size_t>> expected = {{5, 0}, {4, 1}, {3, 3},
+                                                               {2, 5}, {1, 7}, {0, 9}};
     EXPECT_EQ(recorder.stages, expected);
     EXPECT_EQ(recorder.records, 10u);
 }

@@ -15,8 +15,8 @@ using settings::PrefLine;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-settings::Prefs MakePrefs(const char* kind, const char* output = "0", const char* serialOption = "0",
-                          const char* mailerId = "123456789") {
+settings::Prefs MakePrefs(const char* kind, const char* output = "0",
+                          const char* serialOption = "0", const char* mailerId = "123456789") {
     settings::Prefs p;
     p.Put(PrefLine::BarcodeKind, kind);
     p.Put(PrefLine::BarcodeOutput, output);
@@ -59,19 +59,18 @@ TEST(FieldGuess, FromNames) {
         {"ADDRESS,ZIP5,ZIP4,DEL. PT.,BARCODE", Fields(0, 1, 2, -1, 4, 3)},
     };
     for (const auto& c : cases) {
-        FieldAssignment got = GuessFromNames(
-            [&] {
-                std::vector<std::string> names;
-                std::string s = c.names;
-                std::size_t start = 0;
-                for (;;) {
-                    auto comma = s.find(',', start);
-                    names.push_back(s.substr(start, comma - start));
-                    if (comma == std::string::npos) break;
-                    start = comma + 1;
-                }
-                return names;
-            }());
+        FieldAssignment got = GuessFromNames([&] {
+            std::vector<std::string> names;
+            std::string s = c.names;
+            std::size_t start = 0;
+            for (;;) {
+                auto comma = s.find(',', start);
+                names.push_back(s.substr(start, comma - start));
+                if (comma == std::string::npos) break;
+                start = comma + 1;
+            }
+            return names;
+        }());
         EXPECT_EQ(got, c.expected) << c.names;
     }
 }
@@ -113,7 +112,8 @@ TEST(FieldGuess, FromContents) {
         // Two empty samples outvote a single record; two equal records win.
         {"SingleRecordGivesNothing", "1", "Name,Street,Zips\r\nAnn,12 Oak St,973011234\r\n",
          Fields(-1, -1, -1, -1, -1, -1)},
-        {"TwoEqualRecordsWin", "1", "Name,Street,Zips\r\nAnn,12 Oak St,973011234\r\nBo,9 Elm St,973020001\r\n",
+        {"TwoEqualRecordsWin", "1",
+         "Name,Street,Zips\r\nAnn,12 Oak St,973011234\r\nBo,9 Elm St,973020001\r\n",
          Fields(1, -1, -1, 2, -1, -1)},
         {"SixDigitSerialWithNineDigitMailer", "0",
          "Ann,12 Oak St,973011234,000042\r\nBo,9 Elm St,973020001,000043\r\n",
@@ -143,14 +143,14 @@ TEST(FieldGuess, MajorityOfThree) {
 }
 
 TEST(FieldGuess, DbaseUsesNamesAndTheFirstRecord) {
-    const std::string table = testing::MakeDbase(
-        {{"NAME", 20}, {"STREET", 30}, {"ZIP", 5}, {"PLUS4", 4}, {"BC", 14}},
-        {{"Ann Lee", "12 Oak St", "97301", "1234", ""}});
+    const std::string table =
+        testing::MakeDbase({{"NAME", 20}, {"STREET", 30}, {"ZIP", 5}, {"PLUS4", 4}, {"BC", 14}},
+                           {{"Ann Lee", "12 Oak St", "97301", "1234", ""}});
     EXPECT_EQ(GuessFile("t.dbf", table, MakePrefs("1")), Fields(1, 2, 3, -1, -1, -1));
 }
 
 class FieldChecks : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ListSource> Open(const std::string& name, const std::string& bytes) {
         WriteFileBytes(dir / name, bytes);
         return OpenMailingList(dir / name).source;
@@ -168,10 +168,12 @@ TEST_F(FieldChecks, PostnetChecksStopAtTheFirst) {
     auto list = Open("l.txt", "a,b,c\r\nd,e,f\r\n");
     ASSERT_TRUE(list);
     const auto p = MakePrefs("1");
-    EXPECT_EQ(Messages(Fields(-1, -1, -1, -1, -1, -1), *list, p),
-              std::vector<std::string>{"Zolvane cannot proceed until you tell it either which field "});
-    EXPECT_EQ(Messages(Fields(0, 1, -1, -1, -1, -1), *list, p),
-              std::vector<std::string>{"Zolvane cannot proceed until you tell it which field(s) cont"});
+    EXPECT_EQ(
+        Messages(Fields(-1, -1, -1, -1, -1, -1), *list, p),
+        std::vector<std::string>{"Zolvane cannot proceed until you tell it either which field "});
+    EXPECT_EQ(
+        Messages(Fields(0, 1, -1, -1, -1, -1), *list, p),
+        std::vector<std::string>{"Zolvane cannot proceed until you tell it which field(s) cont"});
     // A text list needs no barcode field.
     EXPECT_TRUE(Messages(Fields(0, -1, -1, 1, -1, -1), *list, p).empty());
 }
@@ -185,29 +187,35 @@ TEST_F(FieldChecks, IntelligentChecksShowAddressAndZipTogether) {
     EXPECT_EQ(both[0].icon, NoticeIcon::Warning);
     EXPECT_EQ(both[1].icon, NoticeIcon::Error);
     p.Put(PrefLine::Oels, "t");
-    EXPECT_EQ(Messages(Fields(0, -1, -1, 1, -1, -1), *list, p),
-              std::vector<std::string>{"Zolvane cannot proceed until you tell it in which field cont"});
+    EXPECT_EQ(
+        Messages(Fields(0, -1, -1, 1, -1, -1), *list, p),
+        std::vector<std::string>{"Zolvane cannot proceed until you tell it in which field cont"});
     p.Put(PrefLine::Oels, "f");
     p.Put(PrefLine::SerialOption, "1");
-    EXPECT_EQ(Messages(Fields(0, -1, -1, 1, -1, -1), *list, p),
-              std::vector<std::string>{"Zolvane cannot proceed until you tell it which field contain"});
+    EXPECT_EQ(
+        Messages(Fields(0, -1, -1, 1, -1, -1), *list, p),
+        std::vector<std::string>{"Zolvane cannot proceed until you tell it which field contain"});
 }
 
 TEST_F(FieldChecks, DbaseFieldWidths) {
-    auto table = Open("t.dbf", testing::MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BC", 10}, {"SER", 5}},
-                                                  {{"12 Oak St", "973011234", "", ""}}));
+    auto table =
+        Open("t.dbf", testing::MakeDbase({{"ADDRESS", 20}, {"ZIP", 9}, {"BC", 10}, {"SER", 5}},
+                                         {{"12 Oak St", "973011234", "", ""}}));
     ASSERT_TRUE(table);
     const auto f = Fields(0, -1, -1, 1, 2, -1, -1, 3);
-    EXPECT_EQ(Messages(f, *table, MakePrefs("1")),
-              std::vector<std::string>{"The field you chose for barcodes is too short. It must be ab"});
+    EXPECT_EQ(
+        Messages(f, *table, MakePrefs("1")),
+        std::vector<std::string>{"The field you chose for barcodes is too short. It must be ab"});
     auto imb = CheckFieldAssignment(f, *table, MakePrefs("0"));
     ASSERT_EQ(imb.size(), 1u);
     EXPECT_NE(imb[0].text.find("at least 65 characters"), std::string::npos);
     auto noBarcode = CheckFieldAssignment(Fields(0, -1, -1, 1, -1, -1), *table, MakePrefs("1"));
     ASSERT_EQ(noBarcode.size(), 1u);
-    EXPECT_NE(noBarcode[0].text.find("in which field the barcodes should be placed"), std::string::npos);
+    EXPECT_NE(noBarcode[0].text.find("in which field the barcodes should be placed"),
+              std::string::npos);
     // Barcodes into a separate file need no barcode field.
-    EXPECT_TRUE(CheckFieldAssignment(Fields(0, -1, -1, 1, -1, -1), *table, MakePrefs("1", "1")).empty());
+    EXPECT_TRUE(
+        CheckFieldAssignment(Fields(0, -1, -1, 1, -1, -1), *table, MakePrefs("1", "1")).empty());
 }
 
 TEST_F(FieldChecks, IdentifyLoopShowsTheDialogAgainUntilTheChecksPass) {

@@ -17,7 +17,8 @@ using testing::WriteFileBytes;
 
 TEST(DataFolder, WindowsRule) {
     EXPECT_EQ(WindowsDataFolder("C:\\Program Files\\Zolvane\\", 5), "C:\\Program Files\\Zolvane\\");
-    EXPECT_EQ(WindowsDataFolder("D:\\Apps\\Zolvane\\", 6), "D:\\Users\\Public\\Documents\\Zolvane\\");
+    EXPECT_EQ(WindowsDataFolder("D:\\Apps\\Zolvane\\", 6),
+              "D:\\Users\\Public\\Documents\\Zolvane\\");
     EXPECT_EQ(WindowsDataFolder("C:\\Zolvane\\", 10), "C:\\Users\\Public\\Documents\\Zolvane\\");
 }
 
@@ -38,7 +39,7 @@ TEST(DataFolder, EnvironmentDecidesElsewhere) {
 }
 
 class Seeding : public ::testing::Test {
-protected:
+  protected:
     void Install(bool withSample) {
         std::filesystem::create_directories(program);
         WriteFileBytes(program / "fonts.dat", "f0\nArial\n12\n14\n9\n9\n10\n1\n");
@@ -53,7 +54,8 @@ protected:
 TEST_F(Seeding, FreshFolderIsCreatedAndFilledWithCrLfCopies) {
     Install(true);
     EXPECT_TRUE(SeedDataFolder(data, program));
-    EXPECT_EQ(ReadFileBytes(data / "fonts.dat"), "f0\r\nArial\r\n12\r\n14\r\n9\r\n9\r\n10\r\n1\r\n");
+    EXPECT_EQ(ReadFileBytes(data / "fonts.dat"),
+              "f0\r\nArial\r\n12\r\n14\r\n9\r\n9\r\n10\r\n1\r\n");
     EXPECT_EQ(ReadFileBytes(data / "prefs.dat"), "p0\r\n1\r\n0\r\n0\r\n/\r\n");
     EXPECT_EQ(ReadFileBytes(data / "sample.txt"), "Name,Zip\r\nAnn,12345\r\n");
 }
@@ -87,7 +89,8 @@ TEST(ShippedData, InstalledCopiesMakeASensibleFirstRun) {
     ASSERT_TRUE(SeedDataFolder(dir.path(), ZOLVANE_SOURCE_DATA));
     Prefs prefs = Prefs::Load(dir.path());
     EXPECT_EQ(prefs.Lines().size(), 22u) << "the shipped prefs.dat needs no upgrade";
-    for (PrefLine line : {PrefLine::BarcodeKind, PrefLine::BarcodeOutput, PrefLine::BarcodesOnlyName}) {
+    for (PrefLine line :
+         {PrefLine::BarcodeKind, PrefLine::BarcodeOutput, PrefLine::BarcodesOnlyName}) {
         auto v = prefs.GetInt(line);
         ASSERT_TRUE(v.has_value());
         EXPECT_TRUE(*v == 0 || *v == 1);

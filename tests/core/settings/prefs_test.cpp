@@ -14,7 +14,9 @@ using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-std::string CrLf(const std::vector<std::string>& lines) { return JoinLinesCrLf(lines); }
+std::string CrLf(const std::vector<std::string>& lines) {
+    return JoinLinesCrLf(lines);
+}
 
 TEST(SettingsLines, EveryLineEndEndsALineAndWritingUsesCrLf) {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
@@ -43,7 +45,9 @@ struct UpgradeCase {
 };
 
 // Test names in ctest show the case name, not its bytes.
-void PrintTo(const UpgradeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const UpgradeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PrefsUpgrade : public ::testing::TestWithParam<UpgradeCase> {};
 
@@ -59,7 +63,8 @@ TEST_P(PrefsUpgrade, ShortFileIsCompletedAndWrittenBack) {
 const std::vector<std::string> kFixed = {"000000000", "000001", "1", "0", "0", "f",
                                          "f",         "0",      "0", "f", "0"};
 
-std::vector<std::string> With(std::vector<std::string> head, std::vector<std::string> tail = {"", ""}) {
+std::vector<std::string> With(std::vector<std::string> head,
+                              std::vector<std::string> tail = {"", ""}) {
     head.insert(head.end(), kFixed.begin(), kFixed.end());
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
@@ -73,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     With({"a", "1", "b", "c", "d", "e", "f", "", "g"})},
         UpgradeCase{"Empty", {}, With({"", "1", "", "", "", "", "", "", ""})},
         UpgradeCase{"TwentyOneLinesKeepTheirHead",
-                    {"l0", "0", "1", "0", "!", "l5", "101", "Acme", "Town", "123456", "42", "3",
-                     "1", "2", "t", "t", "1", "4", "t", "2", "777"},
+                    {"l0", "0", "1", "0", "!", "l5", "101", "Acme", "Town", "123456", "42",
+                     "3",  "1", "2", "t", "t", "1",  "4",   "t",    "2",    "777"},
                     With({"l0", "0", "1", "0", "!", "l5", "101", "Acme", "Town"}, {"777", ""})},
         UpgradeCase{"NineteenLinesAreNotMoved",
                     {"l0", "0", "1", "0", "/", "l5", "6", "7", "8", "9", "10", "11", "12", "13",
@@ -109,11 +114,11 @@ TEST(PrefsSave, WritesEveryLineWithCrLfAndKeepsTheFileOnFailure) {
     prefs.Put(PrefLine::FrameBar, "!");
     prefs.Save(dir.path());
     std::string saved = ReadFileBytes(dir / "prefs.dat");
-    EXPECT_EQ(saved, CrLf({"", "", "", "", "!", "", "", "", "", "", "", "", "", "", "", "", "",
-                           "", "", "", "", ""}));
+    EXPECT_EQ(saved, CrLf({"", "", "", "", "!", "", "", "", "", "", "",
+                           "", "", "", "", "",  "", "", "", "", "", ""}));
     // A folder that refuses new files: the save fails, the old file stays.
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     prefs.Put(PrefLine::FrameBar, "#");
     bool refused = false;
     try {
