@@ -19,13 +19,6 @@ using settings::PrefLine;
 
 namespace {
 
-std::string LowerFileName(const std::filesystem::path& path) {
-    std::string name = path.filename().string();
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return name;
-}
-
 // The ZIP+4 of a record as nine digits, or empty. The trimmed ZIP fields
 // replace the fields, as the list is written back with them.
 std::string_view RecordZip(std::vector<std::string>& f, const FieldAssignment& a, char (&zip)[9]) {
@@ -71,10 +64,10 @@ std::string_view FieldOrEmpty(const std::vector<std::string>& f, int field) {
 std::string Summary(const ListSource& source, const RunOutput& output, const RunCounts& c) {
     std::string s = std::to_string(c.added);
     if (output.barcodesOnly) {
-        s += " barcodes for " + LowerFileName(source.Path()) + " have been saved in " +
+        s += " barcodes for " + LowerCaseFileName(source.Path()) + " have been saved in " +
              output.barcodesOnlyName + ".";
     } else {
-        s += " barcodes have been added to " + LowerFileName(source.Path()) + ".";
+        s += " barcodes have been added to " + LowerCaseFileName(source.Path()) + ".";
     }
     auto line = [&](std::size_t count, const char* what) {
         if (count > 0) s += "\r" + std::to_string(count) + what;
@@ -90,6 +83,13 @@ Notice Failure(std::string text) {
 }
 
 }  // namespace
+
+std::string LowerCaseFileName(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return name;
+}
 
 std::vector<Notice> CheckRunSettings(const settings::Prefs& prefs) {
     std::vector<Notice> out;

@@ -72,6 +72,10 @@ RunResult RunBarcodes(ListSource& source, const FieldAssignment& fields,
                       const settings::Prefs& prefs, const RunOutput& output,
                       const RunHooks& hooks = {});
 
+// The list's file name without its folder, in lower case, as the summary and
+// the progress display name it.
+std::string LowerCaseFileName(const std::filesystem::path& path);
+
 // The problems with the settings that would make every intelligent barcode
 // wrong (the mailer ID, the starting serial number, a class of mail without
 // service type identifier); empty when the run can go ahead.

@@ -49,14 +49,6 @@ QString ShownPath(const std::filesystem::path& path) {
     return QFile::decodeName(path.string().c_str());
 }
 
-// The list's name without its folder, in lower case.
-QString LowerName(const std::filesystem::path& path) {
-    std::string name = path.filename().string();
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return QFile::decodeName(name.c_str());
-}
-
 // The list to open: the command line's, or the file-open dialog's choice
 // (remembered in prefs line 21 for next time). Empty when none.
 std::filesystem::path ChooseList(app::Session& session, QWidget* window) {
@@ -122,7 +114,8 @@ void Run(app::Session& session, core::ListSource& source, const core::FieldAssig
         }
     }
 
-    AnimationObserver observer(display, LowerName(source.Path()));
+    AnimationObserver observer(display,
+                               QFile::decodeName(core::LowerCaseFileName(source.Path()).c_str()));
     core::RunHooks hooks;
     hooks.observer = &observer;
     hooks.saveNextSerial = [&](std::int64_t next) {
